@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QImage>
+
+#include <string_view>
+
+// The program's numbered pictures. Universal object pictures are numbered by object code,
+// world pictures 1000 x world + code, the fallback is 500 and enemy pictures 600 + enemy code.
+class PictureLibrary {
+public:
+    static constexpr int FallbackId = 500;
+    static constexpr int EnemyBase = 600;
+
+    // The picture with this number, or a null image when there is none.
+    QImage picture(int id) const;
+    bool hasPicture(int id) const { return !picture(id).isNull(); }
+
+    // The picture of object `code` as it looks in the world of `level` ("11" to "43"):
+    // the world's picture, else the universal one, else the fallback. Never null.
+    QImage LoadObjectPicture(int code, std::string_view level) const;
+
+    // The picture of an enemy type, or a null image when there is none.
+    QImage enemyPicture(int code) const { return picture(EnemyBase + code); }
+};

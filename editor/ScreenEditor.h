@@ -1,0 +1,83 @@
+#pragma once
+
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+#include <array>
+#include <string>
+
+class QButtonGroup;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+class QMenu;
+class Dialogs;
+class PictureBox;
+class PictureLibrary;
+struct Workspace;
+
+// The editing panel of the main window: level and screen choosers, the editing area
+// `picEditor`, the tools frame and the object list `lvObjects`. Controls carry their
+// conventional names as objectName.
+class ScreenEditor : public QWidget {
+    Q_OBJECT
+
+public:
+    ScreenEditor(Workspace& workspace, const PictureLibrary& pictures, Dialogs& dialogs,
+                 QWidget* parent = nullptr);
+    ~ScreenEditor() override;
+
+    // Enables the choosers, the Screen Manager button, the editing area and the object list,
+    // and shows the tools frame (after a ROM has been read).
+    void enableEditing();
+    // Selects level 1-1: sets the level chooser to its first entry, or runs cmbLevel_Click
+    // when it is already there.
+    void selectFirstLevel();
+
+    QString levelText() const;     // "1-1" ... "4-3"
+    std::string level() const;     // "11" ... "43"
+    std::string screen() const;    // the selected screen reference
+    int buttonObject(int index) const { return buttonObject_[index]; }
+
+    QPushButton* managerButton() const { return cmdManager; }
+
+public slots:
+    void cmbLevel_Click();
+    void cmbScreen_Click();
+    void picEditor_MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPointF pos);
+    void picEditor_KeyDown(int keyCode, Qt::KeyboardModifiers shift);
+    void cmdUndo_Click();
+    void cmdClear_Click();
+    void cmdEraser_Click();
+    void mnuPopupLeftButton_Click();
+    void mnuPopupRightButton_Click();
+    // Redraws the current screen from the document (for example after the pictures changed).
+    void redraw();
+
+signals:
+    // The document changed through an edit click: `section` is the world's screen section.
+    void screenEdited(int section);
+    // The level or screen selection changed, or the document was edited.
+    void documentShown();
+
+private:
+    Workspace& ws;
+    const PictureLibrary& pictures;
+    Dialogs& dialogs;
+    std::array<int, 2> buttonObject_{0, 0};
+
+    QLabel* lblLevel = nullptr;
+    QComboBox* cmbLevel = nullptr;
+    QLabel* lblScreen = nullptr;
+    QComboBox* cmbScreen = nullptr;
+    QPushButton* cmdManager = nullptr;
+    PictureBox* picEditor = nullptr;
+    QGroupBox* fraTools = nullptr;
+    QListWidget* lvObjects = nullptr;
+    QMenu* mnuPopup = nullptr;
+    // The implementation adds the rest of its controls here.
+};

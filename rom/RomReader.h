@@ -1,0 +1,20 @@
+#pragma once
+
+#include <kiv/ConfigFile.h>
+
+#include <string>
+
+namespace rom {
+
+// Reads the first 65,536 bytes of the file at `path`, checks the cartridge title and decodes
+// every level's screens, then the enemy, power-up and pipe tables, into a fresh document.
+// `kivLevel` is replaced only when the whole load succeeded; on failure it throws kiv::Error
+// (the title check fails with ErrNotSuperMarioLand) and `kivLevel` is left as it was.
+void loadROM(const std::string& path, kiv::ConfigFile& kivLevel);
+
+// True when `level` is the first level of a world ("11", "21", ...) and `screen` is one of the
+// screen references listed by the second level of the same world.
+bool CheckDupScreen(const kiv::ConfigFile& kivLevel, const std::string& level,
+                    const std::string& screen);
+
+} // namespace rom
