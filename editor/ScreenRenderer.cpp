@@ -1,0 +1,63 @@
+#include "editor/ScreenRenderer.h"
+
+#include "editor/PictureBox.h"
+#include "editor/PictureLibrary.h"
+#include "rom/LevelKeys.h"
+#include "rom/RomLayout.h"
+
+#include <kiv/ConfigFile.h>
+
+#include <charconv>
+
+namespace {
+
+constexpr int Cell = 16;
+
+int cellCode(const std::string& value) {
+    double number = 0;
+    std::from_chars(value.data(), value.data() + value.size(), number);
+    return static_cast<int>(number);
+}
+
+// Levels whose first screens carry the start markers on cell (2, 0) and then (5, 13).
+bool isFirstMarkerGroup(int levelIndex) {
+    return levelIndex == 0 || levelIndex == 2 || levelIndex == 3 || levelIndex == 6 ||
+           levelIndex == 9;
+}
+
+void drawMarker(PictureBox& pic, int cx, int cy) {
+    pic.drawRect({cx * Cell, cy * Cell}, {(cx + 1) * Cell, (cy + 1) * Cell}, render::MarkerColor);
+}
+
+} // namespace
+
+void drawScreen(PictureBox& picBox, const kiv::ConfigFile& kivLevel, const PictureLibrary& pictures,
+                const std::string& level, const std::string& screen) {
+    picBox.clear();
+    for (int x = 0; x < rom::ScreenColumns; ++x) {
+        for (int y = 0; y < rom::ScreenRows; ++y) {
+            const std::string value = kivLevel.GetValue(rom::cellKey(level, screen, x, y));
+            if (value == kiv::ConfigFile::NotFound)
+                continue;
+            picBox.paintPicture(pictures.LoadObjectPicture(cellCode(value), level),
+                                {x * Cell, y * Cell});
+        }
+    }
+}
+
+void drawGrid(PictureBox& picEditor, int levelIndex, int screenPosition) {
+    const QColor grid = picEditor.foreColor();
+    for (int i = 1; i < rom::ScreenColumns; ++i)
+        picEditor.drawLine({i * Cell, 0}, {i * Cell, rom::ScreenRows * Cell}, grid);
+    for (int j = 1; j < rom::ScreenRows; ++j)
+        picEditor.drawLine({0, j * Cell}, {rom::ScreenColumns * Cell, j * Cell}, grid);
+
+    if (isFirstMarkerGroup(levelIndex)) {
+        if (screenPosition == 0 || screenPosition == 1)
+            drawMarker(picEditor, 2, 0);
+        else if (screenPosition == 2)
+            drawMarker(picEditor, 5, 13);
+    } else if (screenPosition == 0) {
+        drawMarker(picEditor, 5, 13);
+    }
+}
