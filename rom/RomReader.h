@@ -1,5 +1,7 @@
 #pragma once
 
+#include "rom/RomImage.h"
+
 #include <kiv/ConfigFile.h>
 
 #include <string>
@@ -11,6 +13,9 @@ namespace rom {
 // `kivLevel` is replaced only when the whole load succeeded; on failure it throws kiv::Error
 // (the title check fails with ErrNotSuperMarioLand) and `kivLevel` is left as it was.
 void loadROM(const std::string& path, kiv::ConfigFile& kivLevel);
+
+// The same for an image already in memory.
+void loadROM(const RomImage& image, kiv::ConfigFile& kivLevel);
 
 // True when `level` is the first level of a world ("11", "21", ...) and `screen` is one of the
 // screen references listed by the second level of the same world.

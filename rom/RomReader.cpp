@@ -1,0 +1,45 @@
+#include "rom/RomReader.h"
+
+#include "rom/LevelKeys.h"
+#include "rom/ObjectTablesReader.h"
+#include "rom/ScreenDecoder.h"
+
+namespace rom {
+
+void loadROM(const std::string& path, kiv::ConfigFile& kivLevel) {
+    loadROM(RomImage::fromFile(path), kivLevel);
+}
+
+void loadROM(const RomImage& image, kiv::ConfigFile& kivLevel) {
+    if (!image.hasGameTitle())
+        throw kiv::Error(ErrNotSuperMarioLand, std::string(NotSuperMarioLandText));
+    // Decoding into a document of its own keeps the caller's document whole when the data
+    // turns out to be corrupt halfway through.
+    kiv::ConfigFile document;
+    for (const auto& table : LevelTables)
+        loadLevel(image, table, document);
+    for (const auto& table : EnemyTables)
+        loadEnemies(image, table, document);
+    loadPowerUps(image, document);
+    loadPipes(image, document);
+    kivLevel.swap(document);
+}
+
+bool CheckDupScreen(const kiv::ConfigFile& kivLevel, const std::string& level,
+                    const std::string& screen) {
+    if (level.empty() || level.back() != '1')
+        return false;
+    const std::string secondLevel = level.substr(0, 1) + "2";
+    long count = 0;
+    try {
+        count = std::stol(kivLevel.GetValue(screensKey(secondLevel)));
+    } catch (const std::logic_error&) {
+        return false;
+    }
+    for (long k = 1; k <= count; ++k)
+        if (kivLevel.GetValue(screenKey(secondLevel, static_cast<int>(k))) == screen)
+            return true;
+    return false;
+}
+
+} // namespace rom
