@@ -14,7 +14,8 @@ constexpr uint8_t HardFlag = 0x80;
 
 std::string eighthsText(int eighths) {
     const int magnitude = std::abs(eighths);
-    std::string text = (eighths < 0 ? "-" : "") + num(magnitude / 8);
+    std::string text = eighths < 0 ? "-" : "";
+    text += num(magnitude / 8);
     const int thousandths = (magnitude % 8) * 125;
     if (thousandths != 0) {
         std::string fraction = num(thousandths);

@@ -1,0 +1,137 @@
+#include "TestRom.h"
+
+#include "rom/RomReader.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+
+using namespace rom;
+
+namespace {
+
+constexpr uint8_t FE = ColumnEnd;
+
+kiv::ConfigFile prefilled() {
+    kiv::ConfigFile doc;
+    doc.WriteValue("Screens_11", "3");
+    doc.WriteValue("11_41472_0_0", "12");
+    return doc;
+}
+
+TEST(LoadRom, ReadsTheFirst65536BytesOfAFile) {
+    TestRom rom;
+    rom.put(0xB100, screenWithFirstColumn({0x01, 7, FE}));
+    rom.setPointer("11", 1, 0xB100);
+    const std::string path = rom.writeFile("longer.gb", 2 * RomSize);
+    kiv::ConfigFile doc = prefilled();
+    loadROM(path, doc);
+
+    EXPECT_EQ(doc.GetValue("Screens_11"), "17");
+    EXPECT_EQ(doc.GetValue("11_45312_0_0"), "7");
+    // The previous document is gone, not merged.
+    EXPECT_EQ(doc.GetValue("11_41472_0_0"), kiv::ConfigFile::NotFound);
+    EXPECT_EQ(doc.GetValue("Enemies_43"), "76");
+    EXPECT_EQ(doc.GetValue("Pipe_11_exity_1"), "-5");
+}
+
+TEST(LoadRom, AcceptsAnyTitleWithTheGameSum) {
+    TestRom rom;
+    // Same sum as the game's title, other bytes: 1094 = 14 * 73 + 72.
+    rom.put(TitleFirst, std::vector<uint8_t>(15, 73));
+    rom.put(TitleLast, {72});
+    kiv::ConfigFile doc;
+    EXPECT_NO_THROW(loadROM(rom.image(), doc));
+    EXPECT_EQ(doc.GetValue("Screens_43"), "24");
+}
+
+struct BadInput {
+    const char* name;
+    std::function<void(TestRom&)> corrupt;
+    long fileSize;
+    int32_t number;
+    std::string description;
+};
+
+class BadRom : public ::testing::TestWithParam<BadInput> {};
+
+TEST_P(BadRom, IsRefusedAndLeavesTheDocumentAsItWas) {
+    TestRom rom;
+    GetParam().corrupt(rom);
+    const std::string path =
+        rom.writeFile(std::string(GetParam().name) + ".gb", GetParam().fileSize);
+    kiv::ConfigFile doc = prefilled();
+    const std::string before = doc.GetAll();
+    try {
+        loadROM(path, doc);
+        FAIL() << "loaded";
+    } catch (const kiv::Error& e) {
+        EXPECT_EQ(e.number(), GetParam().number);
+        EXPECT_EQ(e.description(), GetParam().description);
+    }
+    EXPECT_EQ(doc.GetAll(), before);
+}
+
+void nothing(TestRom&) {}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, BadRom,
+    ::testing::Values(
+        BadInput{"ShortFile", nothing, 32768, ErrRomTooShort,
+                 "The file is too short to be a Super Mario Land ROM (32768 bytes)"},
+        BadInput{"EmptyFile", nothing, 0, ErrRomTooShort,
+                 "The file is too short to be a Super Mario Land ROM (0 bytes)"},
+        BadInput{"WrongTitle", [](TestRom& r) { r.put(TitleFirst, {'X'}); }, RomSize,
+                 ErrNotSuperMarioLand, "This is not a Super Mario Land ROM file"},
+        BadInput{"PointerPastTheEnd", [](TestRom& r) { r.setPointerWord("31", 2, 0x9000); },
+                 RomSize, ErrCorruptRomData,
+                 "A screen pointer of level 3-1 points outside the screen data of the ROM image "
+                 "(pointer at 0xD043)"},
+        BadInput{"PointerIntoBankZero", [](TestRom& r) { r.setPointerWord("21", 1, 0x0100); },
+                 RomSize, ErrCorruptRomData,
+                 "A screen pointer of level 2-1 points outside the screen data of the ROM image "
+                 "(pointer at 0x55BD)"},
+        BadInput{"ScreenRunsOffTheEnd",
+                 [](TestRom& r) {
+                     r.put(0xFFF8, std::vector<uint8_t>(8, FE));
+                     r.setPointer("33", 3, 0xFFF8);
+                 },
+                 RomSize, ErrCorruptRomData,
+                 "Screen data of level 3-3 runs past the end of the ROM image (screen 65528)"},
+        BadInput{"LiteralRunRunsOffTheEnd",
+                 [](TestRom& r) {
+                     r.put(0xFFFD, {0x0F, 1, 2});
+                     r.setPointer("43", 1, 0xFFFD);
+                 },
+                 RomSize, ErrCorruptRomData,
+                 "Screen data of level 4-3 runs past the end of the ROM image (screen 65533)"},
+        BadInput{"RunBelowTheBottomRow",
+                 [](TestRom& r) {
+                     r.put(0xB100, screenWithFirstColumn({FE, FE, 0xF2, RepeatMark, 5, FE}));
+                     r.setPointer("12", 4, 0xB100);
+                 },
+                 RomSize, ErrCorruptRomData,
+                 "Screen data of level 1-2 places objects below the bottom row (screen 45312, "
+                 "column 2)"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(LoadRom, FileErrorsCarryThePlatformNumbers) {
+    const std::string folder = ::testing::TempDir();
+    kiv::ConfigFile doc = prefilled();
+    const std::string before = doc.GetAll();
+    const auto numberFor = [&](const std::string& path) {
+        try {
+            loadROM(path, doc);
+        } catch (const kiv::Error& e) {
+            return e.number();
+        }
+        return 0;
+    };
+    EXPECT_EQ(numberFor(folder + "no-such-file.gb"), kiv::errors::FileNotFound);
+    EXPECT_EQ(numberFor(folder + "no-such-folder/rom.gb"), kiv::errors::PathNotFound);
+    EXPECT_EQ(numberFor(folder), kiv::errors::PathFileAccess);
+    EXPECT_EQ(doc.GetAll(), before);
+}
+
+} // namespace
