@@ -1,0 +1,322 @@
+#include "app/frmTW.h"
+
+#include "app/VersionInfo.h"
+#include "app/WaitCursor.h"
+#include "editor/Dialogs.h"
+#include "editor/ScreenEditor.h"
+#include "rom/DataUsage.h"
+#include "rom/LevelKeys.h"
+#include "rom/RomReader.h"
+#include "rom/RomWriter.h"
+#include "screen_manager/frmScreenManager.h"
+
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QLayout>
+#include <QMenuBar>
+#include <QPushButton>
+
+namespace {
+
+const QString Caption = QStringLiteral("Tarnwick");
+const QString RomFilter = QStringLiteral("Game Boy ROMs (*.gb)|*.gb|All files (*.*)|*.*");
+const QString LevelDataFilter = QStringLiteral("Tarnwick Data (*.twd)|*.twd|All files (*.*)|*.*");
+const QString DataCheckTitle = QStringLiteral("Check World Data Usage");
+constexpr QSize ClientSize(729, 474);
+
+QString qs(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+} // namespace
+
+frmTW::frmTW(Dialogs& dialogs, QWidget* parent)
+    : QMainWindow(parent), dialogs(dialogs),
+      screenEditor(new ScreenEditor(ws, pictures, dialogs, this)) {
+    setObjectName(QStringLiteral("frmTW"));
+    setWindowTitle(Caption);
+    screenEditor->setFixedSize(ClientSize);
+    setCentralWidget(screenEditor);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    createMenus();
+
+    connect(screenEditor->managerButton(), &QPushButton::clicked, this, &frmTW::cmdManager_Click);
+    connect(screenEditor, &ScreenEditor::screenEdited, this, &frmTW::markChanged);
+}
+
+frmTW::~frmTW() = default;
+
+QAction* frmTW::addAction(QMenu* menu, const char* name, const QString& caption,
+                          const QKeySequence& shortcut, void (frmTW::*handler)()) {
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(QLatin1String(name));
+    action->setShortcut(shortcut);
+    connect(action, &QAction::triggered, this, handler);
+    return action;
+}
+
+void frmTW::createMenus() {
+    QMenu* mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    addAction(mnuFile, "mnuFileOpen", QStringLiteral("&Open..."),
+              QKeySequence(Qt::CTRL | Qt::Key_O), &frmTW::mnuFileOpen_Click);
+    mnuFileSave = addAction(mnuFile, "mnuFileSave", QStringLiteral("&Save As..."),
+                            QKeySequence(Qt::CTRL | Qt::Key_S), &frmTW::mnuFileSave_Click);
+    mnuFile->addSeparator();
+    mnuFileImport = addAction(mnuFile, "mnuFileImport", QStringLiteral("&Import level data..."),
+                              QKeySequence(Qt::CTRL | Qt::Key_I), &frmTW::mnuFileImport_Click);
+    mnuFileExport = addAction(mnuFile, "mnuFileExport", QStringLiteral("&Export level data..."),
+                              QKeySequence(Qt::CTRL | Qt::Key_E), &frmTW::mnuFileExport_Click);
+    mnuFile->addSeparator();
+    addAction(mnuFile, "mnuFileExit", QStringLiteral("&Exit"), QKeySequence(),
+              &frmTW::mnuFileExit_Click);
+
+    QMenu* toolsMenu = menuBar()->addMenu(QStringLiteral("&Tools"));
+    mnuTools = toolsMenu->menuAction();
+    mnuTools->setObjectName(QStringLiteral("mnuTools"));
+    mnuToolsDataCheck =
+        addAction(toolsMenu, "mnuToolsDataCheck", QStringLiteral("World data usage check..."),
+                  QKeySequence(Qt::CTRL | Qt::Key_W), &frmTW::mnuToolsDataCheck_Click);
+
+    QMenu* mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
+    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
+    addAction(mnuHelp, "mnuHelpAbout", QStringLiteral("&About..."), QKeySequence(Qt::Key_F1),
+              &frmTW::mnuHelpAbout_Click);
+
+    for (QAction* action : {mnuFileSave, mnuFileImport, mnuFileExport, mnuTools, mnuToolsDataCheck})
+        action->setEnabled(false);
+}
+
+bool frmTW::Form_Load(const QString& programFolder, const QString& commandLine) {
+    const QString catalogue = programFolder + QStringLiteral("/Objects.txt");
+    try {
+        ws.kivObjects.ConfigLoad(catalogue.toStdString());
+    } catch (const kiv::Error& e) {
+        dialogs.message(this, Caption,
+                        QStringLiteral("Unable to load the object catalogue '%1' - %2, %3")
+                            .arg(catalogue, qs(e.description()))
+                            .arg(e.number()),
+                        Dialogs::Icon::Critical);
+        return false;
+    }
+    if (!commandLine.isEmpty())
+        loadROM(commandLine);
+    return true;
+}
+
+bool frmTW::loadROM(const QString& path) {
+    WaitCursor wait;
+    try {
+        rom::loadROM(path.toStdString(), ws.kivLevel);
+    } catch (const kiv::Error& e) {
+        wait.restore();
+        showFileError(QStringLiteral("Load ROM Error"), QStringLiteral("load"), path,
+                      e.description(), e.number());
+        return false;
+    }
+    ws.romFile = path.toStdString();
+    setWindowTitle(Caption + QStringLiteral(" - ") + path);
+    screenEditor->selectFirstLevel();
+    enableRomCommands();
+    return true;
+}
+
+void frmTW::enableRomCommands() {
+    for (QAction* action : {mnuFileSave, mnuFileImport, mnuFileExport, mnuTools, mnuToolsDataCheck})
+        action->setEnabled(true);
+    screenEditor->enableEditing();
+}
+
+void frmTW::saveROM() {
+    const QString opened = romFile();
+    if (!QFileInfo(opened).isFile()) {
+        dialogs.message(this, QStringLiteral("Save Error"),
+                        QStringLiteral("Unable to find the opened file '") + opened +
+                            QStringLiteral("'.  Please export the level data, open the ROM and "
+                                           "then import before attempting to save again."),
+                        Dialogs::Icon::Exclamation);
+        return;
+    }
+    const QString outPath = chooseSaveFile(RomFilter, qs(rom::proposeSaveName(ws.romFile)));
+    if (outPath.isEmpty())
+        return;
+
+    WaitCursor wait;
+    const rom::SaveOutcome outcome =
+        rom::saveROM(ws.romFile, outPath.toStdString(), ws.kivLevel, ws.kivSave, ws.sectionChanged);
+    wait.restore();
+    switch (outcome.kind) {
+    case rom::SaveOutcome::Kind::Saved:
+        ws.dataChanged = false;
+        dialogs.message(this, QStringLiteral("ROM Saved"), qs(outcome.message),
+                        Dialogs::Icon::Information);
+        break;
+    case rom::SaveOutcome::Kind::Refused:
+        dialogs.message(this, QStringLiteral("Too Much Level Data"), qs(outcome.message),
+                        Dialogs::Icon::Critical);
+        break;
+    case rom::SaveOutcome::Kind::Failed:
+        showFileError(QStringLiteral("Save ROM Error"), QStringLiteral("save"), opened,
+                      outcome.errorDescription, outcome.errorNumber);
+        break;
+    }
+}
+
+void frmTW::markChanged(int section) {
+    ws.sectionChanged[section] = true;
+    ws.dataChanged = true;
+}
+
+void frmTW::applyScreenManagerChanges() {
+    const auto take = [this](bool& flag, int section) {
+        if (flag) {
+            markChanged(section);
+            flag = false;
+        }
+    };
+    const QString level = screenEditor->levelText();
+    if (!level.isEmpty())
+        take(ws.smChanged, rom::screenSectionOfWorld(level.front().toLatin1()));
+    take(ws.smEnemyChanged, rom::SectionEnemies);
+    take(ws.smPowerUpChanged, rom::SectionPowerUps);
+    take(ws.smPipeChanged, rom::SectionPipes);
+}
+
+bool frmTW::askToSaveChanges() {
+    if (!ws.dataChanged)
+        return true;
+    switch (dialogs.message(
+        this, QStringLiteral("Save Changes"),
+        QStringLiteral("You have unsaved changes.  Do you want to save the changes?"),
+        Dialogs::Icon::Question, Dialogs::Buttons::YesNoCancel)) {
+    case Dialogs::Answer::Yes:
+        saveROM();
+        return !ws.dataChanged;
+    case Dialogs::Answer::No:
+        return true;
+    default:
+        return false;
+    }
+}
+
+QString frmTW::chooseOpenFile(const QString& filter, const QString& fileName) {
+    lastFileName = fileName;
+    const QString chosen = dialogs.openFile(this, filter, lastFileName);
+    if (!chosen.isEmpty())
+        lastFileName = chosen;
+    return chosen;
+}
+
+QString frmTW::chooseSaveFile(const QString& filter, const QString& fileName) {
+    lastFileName = fileName;
+    const QString chosen = dialogs.saveFile(this, filter, lastFileName);
+    if (!chosen.isEmpty())
+        lastFileName = chosen;
+    return chosen;
+}
+
+void frmTW::showFileError(const QString& title, const QString& verb, const QString& file,
+                          const std::string& description, int number) {
+    dialogs.message(this, title,
+                    QStringLiteral("Unable to %1 file: '%2' - %3, %4")
+                        .arg(verb, file, qs(description))
+                        .arg(number),
+                    Dialogs::Icon::Critical);
+}
+
+void frmTW::mnuFileOpen_Click() {
+    if (!askToSaveChanges())
+        return;
+    const QString path = chooseOpenFile(RomFilter, lastFileName);
+    if (path.isEmpty() || !loadROM(path))
+        return;
+    ws.sectionChanged.fill(false);
+    ws.dataChanged = false;
+}
+
+void frmTW::mnuFileSave_Click() {
+    saveROM();
+}
+
+void frmTW::mnuFileExport_Click() {
+    QString file = chooseSaveFile(LevelDataFilter, QString());
+    if (file.isEmpty())
+        return;
+    if (QFileInfo(file).suffix().isEmpty())
+        file += QStringLiteral(".twd");
+    try {
+        ws.kivLevel.ConfigSave(file.toStdString());
+    } catch (const kiv::Error& e) {
+        showFileError(QStringLiteral("Export Error"), QStringLiteral("export"), file,
+                      e.description(), e.number());
+    }
+}
+
+void frmTW::mnuFileImport_Click() {
+    const QString file = chooseOpenFile(LevelDataFilter, QString());
+    if (file.isEmpty())
+        return;
+    try {
+        ws.kivSave.ConfigLoad(file.toStdString());
+    } catch (const kiv::Error& e) {
+        showFileError(QStringLiteral("Import Error"), QStringLiteral("import"), file,
+                      e.description(), e.number());
+        return;
+    }
+    if (ws.kivSave.GetValue(rom::screensKey("11")) == kiv::ConfigFile::NotFound) {
+        dialogs.message(this, QStringLiteral("Import Error"),
+                        QStringLiteral("Please import a valid Tarnwick Data file."),
+                        Dialogs::Icon::Exclamation);
+        return;
+    }
+    // The checked file is already in the scratch store: taking it from there spares a second
+    // read that could fail half-way and leave the document empty.
+    ws.kivLevel.swap(ws.kivSave);
+    screenEditor->selectFirstLevel();
+    ws.sectionChanged.fill(true);
+    ws.dataChanged = true;
+}
+
+void frmTW::mnuFileExit_Click() {
+    close();
+}
+
+void frmTW::mnuToolsDataCheck_Click() {
+    if (dialogs.message(this, DataCheckTitle,
+                        QStringLiteral("This could take a few seconds or even over a minute; "
+                                       "continue?"),
+                        Dialogs::Icon::Exclamation,
+                        Dialogs::Buttons::YesNo) != Dialogs::Answer::Yes)
+        return;
+    std::string report;
+    try {
+        WaitCursor wait;
+        report = rom::dataUsage(ws.kivLevel, ws.kivSave).message;
+    } catch (const kiv::Error& e) {
+        dialogs.message(this, DataCheckTitle,
+                        QStringLiteral("Unable to check the world data usage - %1, %2")
+                            .arg(qs(e.description()))
+                            .arg(e.number()),
+                        Dialogs::Icon::Critical);
+        return;
+    }
+    dialogs.message(this, DataCheckTitle, qs(report), Dialogs::Icon::Information);
+}
+
+void frmTW::mnuHelpAbout_Click() {
+    dialogs.message(this, QStringLiteral("About Tarnwick"), versionInfo::aboutText(),
+                    Dialogs::Icon::Information);
+}
+
+void frmTW::cmdManager_Click() {
+    frmScreenManager manager(ws, *screenEditor, pictures, this);
+    manager.exec();
+    applyScreenManagerChanges();
+}
+
+void frmTW::Form_Unload(QCloseEvent* event) {
+    if (askToSaveChanges())
+        event->accept();
+    else
+        event->ignore();
+}

@@ -1,0 +1,84 @@
+#pragma once
+
+#include "editor/PictureLibrary.h"
+#include "editor/Workspace.h"
+
+#include <QMainWindow>
+#include <QString>
+
+class Dialogs;
+class QAction;
+class QCloseEvent;
+class QMenu;
+class ScreenEditor;
+
+// The main window: it owns the workspace, hosts the screen editor and carries the File, Tools
+// and Help commands and the bookkeeping of unsaved changes.
+class frmTW : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit frmTW(Dialogs& dialogs, QWidget* parent = nullptr);
+    ~frmTW() override;
+
+    // Start-up: loads the object catalogue Objects.txt from `programFolder`, then opens
+    // `commandLine` as a ROM when it is not empty. Returns false, after telling the user, when
+    // the catalogue cannot be loaded; the program cannot run without it.
+    bool Form_Load(const QString& programFolder, const QString& commandLine);
+
+    // Reads the ROM at `path` into the level document. On success `path` becomes the opened
+    // ROM and the editing controls are enabled; on failure the user is told and the previous
+    // document, caption and controls stay as they were.
+    bool loadROM(const QString& path);
+    // Save As: writes the document into a copy of the opened ROM chosen by the user.
+    void saveROM();
+
+    // Turns the Screen Manager's sm* flags into section flags and the unsaved-changes flag.
+    void applyScreenManagerChanges();
+
+    Workspace& workspace() { return ws; }
+    ScreenEditor* editor() const { return screenEditor; }
+    QString romFile() const { return QString::fromStdString(ws.romFile); }
+
+public slots:
+    void mnuFileOpen_Click();
+    void mnuFileSave_Click();
+    void mnuFileImport_Click();
+    void mnuFileExport_Click();
+    void mnuFileExit_Click();
+    void mnuToolsDataCheck_Click();
+    void mnuHelpAbout_Click();
+    void cmdManager_Click();
+
+protected:
+    void closeEvent(QCloseEvent* event) override { Form_Unload(event); }
+
+private:
+    // Closing asks about unsaved changes and may be cancelled.
+    void Form_Unload(QCloseEvent* event);
+    void createMenus();
+    QAction* addAction(QMenu* menu, const char* name, const QString& caption,
+                       const QKeySequence& shortcut, void (frmTW::*handler)());
+    void enableRomCommands();
+    void markChanged(int section);
+    // The question before unsaved changes would be lost; true when the pending action may go on.
+    bool askToSaveChanges();
+    // The file dialog of the window: it remembers the last name used, as the Open dialog
+    // starts from it.
+    QString chooseOpenFile(const QString& filter, const QString& fileName);
+    QString chooseSaveFile(const QString& filter, const QString& fileName);
+    void showFileError(const QString& title, const QString& verb, const QString& file,
+                       const std::string& description, int number);
+
+    Dialogs& dialogs;
+    Workspace ws;
+    PictureLibrary pictures;
+    ScreenEditor* screenEditor = nullptr;
+    QString lastFileName;
+
+    QAction* mnuFileSave = nullptr;
+    QAction* mnuFileImport = nullptr;
+    QAction* mnuFileExport = nullptr;
+    QAction* mnuTools = nullptr;
+    QAction* mnuToolsDataCheck = nullptr;
+};

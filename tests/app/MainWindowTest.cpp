@@ -1,0 +1,517 @@
+#include "app/VersionInfo.h"
+#include "app/frmTW.h"
+#include "editor/ScreenEditor.h"
+#include "rom/LevelKeys.h"
+#include "rom/SampleRom.h"
+#include "tests/support/ScriptedDialogs.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+using Answer = Dialogs::Answer;
+using Icon = Dialogs::Icon;
+using Flags = std::array<bool, rom::SectionCount>;
+
+namespace {
+
+const QString RomFilter = QStringLiteral("Game Boy ROMs (*.gb)|*.gb|All files (*.*)|*.*");
+const QString LevelDataFilter = QStringLiteral("Tarnwick Data (*.twd)|*.twd|All files (*.*)|*.*");
+
+// A catalogue just big enough for the editor to list objects in every world.
+const char* const Catalogue = "Universal=1\r\nCodeU1=19\r\nDescU1=Block\r\n"
+                              "World1=0\r\nWorld2=0\r\nWorld3=0\r\nWorld4=0\r\n"
+                              "Enemies=0\r\nPowerUps=0\r\n";
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+QByteArray sampleRom() {
+    const std::vector<uint8_t> bytes = rom::makeSampleRom();
+    return QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size()));
+}
+
+QByteArray readFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<QTemporaryDir> dir;
+    std::unique_ptr<ScriptedDialogs> dialogs;
+    std::unique_ptr<frmTW> window;
+    QString romPath;
+
+    QString path(const QString& name) const { return dir->filePath(name); }
+    QAction* action(const char* name) const { return window->findChild<QAction*>(name); }
+    Workspace& ws() const { return window->workspace(); }
+    std::string document() const { return ws().kivLevel.GetAll(); }
+
+    // Starts the window as the program does, opening `commandLine` when it is not empty.
+    bool start(const QString& commandLine = QString()) {
+        window = std::make_unique<frmTW>(*dialogs);
+        return window->Form_Load(dir->path(), commandLine);
+    }
+    void startWithRom() {
+        QVERIFY(start(romPath));
+        QCOMPARE(window->romFile(), romPath);
+        dialogs->shown.clear();
+    }
+    void selectLevel(int index) {
+        auto* cmbLevel = window->editor()->findChild<QComboBox*>(QStringLiteral("cmbLevel"));
+        QVERIFY(cmbLevel);
+        cmbLevel->setCurrentIndex(index);
+    }
+    void verifyRomCommandsEnabled(bool enabled) const {
+        for (const char* name :
+             {"mnuFileSave", "mnuFileImport", "mnuFileExport", "mnuTools", "mnuToolsDataCheck"})
+            QVERIFY2(action(name)->isEnabled() == enabled, name);
+        QVERIFY(action("mnuFileOpen")->isEnabled());
+        QVERIFY(action("mnuFileExit")->isEnabled());
+        QVERIFY(action("mnuHelpAbout")->isEnabled());
+        QCOMPARE(window->editor()->managerButton()->isEnabled(), enabled);
+    }
+    void verifyMessage(const ScriptedDialogs::Shown& shown, const QString& title,
+                       const QString& text, Icon icon) const {
+        QCOMPARE(shown.title, title);
+        QCOMPARE(shown.text, text);
+        QCOMPARE(shown.icon, icon);
+    }
+    QList<ScriptedDialogs::Shown> shownTitled(const QString& title) const {
+        QList<ScriptedDialogs::Shown> out;
+        for (const auto& s : dialogs->messages())
+            if (s.title == title)
+                out.append(s);
+        return out;
+    }
+    // Fills every world-1 screen with cells that only encode as literal runs: far over budget.
+    void overfillWorld1() {
+        kiv::ConfigFile& doc = ws().kivLevel;
+        for (const char* level : {"11", "12", "13"}) {
+            const int count = std::stoi(doc.GetValue(rom::screensKey(level)));
+            for (int k = 1; k <= count; ++k) {
+                const std::string ref = doc.GetValue(rom::screenKey(level, k));
+                for (int x = 0; x < 20; ++x)
+                    for (int y = 0; y < 16; ++y)
+                        doc.WriteValue(rom::cellKey(level, ref, x, y), (x + y) % 2 ? "1" : "2");
+            }
+        }
+        ws().sectionChanged[rom::SectionWorld1] = true;
+        ws().dataChanged = true;
+    }
+
+private slots:
+    void init() {
+        dir = std::make_unique<QTemporaryDir>();
+        QVERIFY(dir->isValid());
+        dialogs = std::make_unique<ScriptedDialogs>();
+        writeFile(path("Objects.txt"), Catalogue);
+        romPath = path("sample.gb");
+        writeFile(romPath, sampleRom());
+    }
+    void cleanup() {
+        window.reset();
+        dialogs.reset();
+        dir.reset();
+    }
+
+    void startsWithoutRom() {
+        QVERIFY(start());
+        QCOMPARE(window->windowTitle(), QStringLiteral("Tarnwick"));
+        QVERIFY(window->romFile().isEmpty());
+        verifyRomCommandsEnabled(false);
+        QVERIFY(dialogs->shown.isEmpty());
+    }
+
+    void startsWithCommandLineRom() {
+        QVERIFY(start(romPath));
+        QCOMPARE(window->windowTitle(), QStringLiteral("Tarnwick - ") + romPath);
+        QCOMPARE(window->romFile(), romPath);
+        QCOMPARE(window->editor()->levelText(), QStringLiteral("1-1"));
+        verifyRomCommandsEnabled(true);
+        QVERIFY(ws().kivLevel.GetValue(rom::screensKey("11")) != kiv::ConfigFile::NotFound);
+        QVERIFY(!ws().dataChanged);
+        for (const auto& s : dialogs->shown)
+            QCOMPARE(s.kind, QStringLiteral("message")); // no file dialog at start-up
+        QVERIFY(shownTitled(QStringLiteral("Load ROM Error")).isEmpty());
+    }
+
+    void startUpEndsWithoutCatalogue() {
+        QVERIFY(QFile::remove(path("Objects.txt")));
+        QVERIFY(!start(romPath));
+        const auto shown = dialogs->lastMessage();
+        QCOMPARE(shown.title, QStringLiteral("Tarnwick"));
+        QCOMPARE(shown.icon, Icon::Critical);
+        QVERIFY2(shown.text.contains(path("Objects.txt")), qPrintable(shown.text));
+        QVERIFY2(shown.text.endsWith(QStringLiteral(", 53")), qPrintable(shown.text));
+        QVERIFY(window->romFile().isEmpty()); // the command line is not read
+    }
+
+    void badCommandLineRomKeepsNoRomState() {
+        QByteArray bytes = sampleRom();
+        bytes[0x134] = char(bytes[0x134] + 1);
+        writeFile(path("other.gb"), bytes);
+        QVERIFY(start(path("other.gb")));
+        verifyMessage(dialogs->lastMessage(), QStringLiteral("Load ROM Error"),
+                      QStringLiteral("Unable to load file: '%1' - This is not a Super Mario Land "
+                                     "ROM file, -2147221503")
+                          .arg(path("other.gb")),
+                      Icon::Critical);
+        QCOMPARE(window->windowTitle(), QStringLiteral("Tarnwick"));
+        QVERIFY(window->romFile().isEmpty());
+        verifyRomCommandsEnabled(false);
+    }
+
+    void failedOpenKeepsDocument_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("ending");
+        QTest::newRow("not the game") << "other.gb"
+                                      << "This is not a Super Mario Land ROM file, "
+                                         "-2147221503";
+        QTest::newRow("vanished file") << "missing.gb"
+                                       << ", 53";
+    }
+    void failedOpenKeepsDocument() {
+        QFETCH(QString, file);
+        QFETCH(QString, ending);
+        QByteArray bytes = sampleRom();
+        bytes[0x140] = 0;
+        writeFile(path("other.gb"), bytes);
+
+        startWithRom();
+        ws().kivLevel.WriteValue(rom::cellKey("11", "41472", 0, 0), "7");
+        ws().sectionChanged[rom::SectionWorld1] = true;
+        ws().dataChanged = true;
+        const std::string before = document();
+
+        dialogs->answers = {Answer::No};
+        dialogs->files = {path(file)};
+        window->mnuFileOpen_Click();
+
+        const auto errors = shownTitled(QStringLiteral("Load ROM Error"));
+        QCOMPARE(errors.size(), 1);
+        QCOMPARE(errors[0].icon, Icon::Critical);
+        QVERIFY2(errors[0].text.startsWith(
+                     QStringLiteral("Unable to load file: '%1' - ").arg(path(file))),
+                 qPrintable(errors[0].text));
+        QVERIFY2(errors[0].text.endsWith(ending), qPrintable(errors[0].text));
+        QCOMPARE(window->romFile(), romPath);
+        QCOMPARE(window->windowTitle(), QStringLiteral("Tarnwick - ") + romPath);
+        QVERIFY(document() == before);
+        QVERIFY(ws().dataChanged);
+        QVERIFY(ws().sectionChanged[rom::SectionWorld1]);
+        verifyRomCommandsEnabled(true);
+    }
+
+    void closingAsksAboutChanges_data() {
+        QTest::addColumn<bool>("changed");
+        QTest::addColumn<QList<Answer>>("answers");
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<bool>("closes");
+        QTest::newRow("no changes") << false << QList<Answer>{} << QStringList{} << true;
+        QTest::newRow("cancel") << true << QList<Answer>{Answer::Cancel} << QStringList{} << false;
+        QTest::newRow("no") << true << QList<Answer>{Answer::No} << QStringList{} << true;
+        QTest::newRow("yes, save cancelled")
+            << true << QList<Answer>{Answer::Yes} << QStringList{} << false;
+        QTest::newRow("yes, saved")
+            << true << QList<Answer>{Answer::Yes, Answer::Ok} << QStringList{"saved.gb"} << true;
+    }
+    void closingAsksAboutChanges() {
+        QFETCH(bool, changed);
+        QFETCH(QList<Answer>, answers);
+        QFETCH(QStringList, files);
+        QFETCH(bool, closes);
+        startWithRom();
+        ws().dataChanged = changed;
+        dialogs->answers = answers;
+        for (const QString& f : files)
+            dialogs->files.append(path(f));
+
+        QCOMPARE(window->close(), closes);
+
+        const auto questions = shownTitled(QStringLiteral("Save Changes"));
+        QCOMPARE(questions.size(), changed ? 1 : 0);
+        if (changed) {
+            verifyMessage(questions[0], QStringLiteral("Save Changes"),
+                          QStringLiteral("You have unsaved changes.  Do you want to save the "
+                                         "changes?"),
+                          Icon::Question);
+            QCOMPARE(questions[0].buttons, Dialogs::Buttons::YesNoCancel);
+        }
+        QCOMPARE(ws().dataChanged, changed && !closes);
+        QVERIFY(dialogs->answers.isEmpty());
+    }
+
+    void exitClosesThroughTheQuestion() {
+        startWithRom();
+        window->show();
+        ws().dataChanged = true;
+        dialogs->answers = {Answer::Cancel};
+        action("mnuFileExit")->trigger();
+        QCOMPARE(shownTitled(QStringLiteral("Save Changes")).size(), 1);
+        QVERIFY(window->isVisible());
+    }
+
+    void openAsksAboutChanges_data() {
+        QTest::addColumn<QList<Answer>>("answers");
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<bool>("reopened");
+        QTest::newRow("cancel") << QList<Answer>{Answer::Cancel} << QStringList{} << false;
+        QTest::newRow("no, then open")
+            << QList<Answer>{Answer::No} << QStringList{"sample.gb"} << true;
+        QTest::newRow("no, dialog cancelled")
+            << QList<Answer>{Answer::No} << QStringList{""} << false;
+        QTest::newRow("yes, save cancelled")
+            << QList<Answer>{Answer::Yes} << QStringList{""} << false;
+        QTest::newRow("yes, saved, then open") << QList<Answer>{Answer::Yes, Answer::Ok}
+                                               << QStringList{"saved.gb", "sample.gb"} << true;
+    }
+    void openAsksAboutChanges() {
+        QFETCH(QList<Answer>, answers);
+        QFETCH(QStringList, files);
+        QFETCH(bool, reopened);
+        startWithRom();
+        const std::string loaded = document();
+        ws().kivLevel.WriteValue(rom::cellKey("11", "41472", 0, 0), "7");
+        ws().sectionChanged[rom::SectionWorld1] = true;
+        ws().dataChanged = true;
+        const std::string edited = document();
+        dialogs->answers = answers;
+        for (const QString& f : files)
+            dialogs->files.append(f.isEmpty() ? QString() : path(f));
+
+        window->mnuFileOpen_Click();
+
+        QCOMPARE(shownTitled(QStringLiteral("Save Changes")).size(), 1);
+        QVERIFY(document() == (reopened ? loaded : edited));
+        const bool saved = answers.size() == 2;
+        QCOMPARE(ws().dataChanged, !reopened && !saved);
+        QCOMPARE(ws().sectionChanged[rom::SectionWorld1], !reopened);
+        QVERIFY(dialogs->answers.isEmpty());
+        QVERIFY(dialogs->files.isEmpty());
+    }
+
+    void openDialogStartsFromLastUsedName() {
+        startWithRom();
+        dialogs->files = {path("saved.gb")};
+        window->mnuFileSave_Click();
+        window->mnuFileOpen_Click();
+        const auto& open = dialogs->shown.last();
+        QCOMPARE(open.kind, QStringLiteral("open"));
+        QCOMPARE(open.filter, RomFilter);
+        QCOMPARE(open.fileName, path("saved.gb"));
+    }
+
+    void saveAsWritesCopy() {
+        startWithRom();
+        ws().dataChanged = true;
+        dialogs->files = {path("saved.gb")};
+        window->mnuFileSave_Click();
+
+        const auto& dialog = dialogs->shown.first();
+        QCOMPARE(dialog.kind, QStringLiteral("save"));
+        QCOMPARE(dialog.filter, RomFilter);
+        QCOMPARE(dialog.fileName, path("sample_tw_1.gb"));
+        const auto shown = dialogs->lastMessage();
+        QCOMPARE(shown.title, QStringLiteral("ROM Saved"));
+        QCOMPARE(shown.icon, Icon::Information);
+        QVERIFY2(shown.text.startsWith(QStringLiteral("ROM saved: ") + path("saved.gb")),
+                 qPrintable(shown.text));
+        QVERIFY(!ws().dataChanged);
+        QCOMPARE(readFile(path("saved.gb")), readFile(romPath));
+    }
+
+    void saveAsRefusesTooMuchData() {
+        startWithRom();
+        overfillWorld1();
+        dialogs->files = {path("saved.gb")};
+        window->mnuFileSave_Click();
+        const auto shown = dialogs->lastMessage();
+        QCOMPARE(shown.title, QStringLiteral("Too Much Level Data"));
+        QCOMPARE(shown.icon, Icon::Critical);
+        QVERIFY2(shown.text.startsWith(
+                     QStringLiteral("Unable to save ROM as data usage for world 1 is: ")),
+                 qPrintable(shown.text));
+        QVERIFY(ws().dataChanged);
+    }
+
+    void saveAsCancelledDoesNothing() {
+        startWithRom();
+        ws().dataChanged = true;
+        window->mnuFileSave_Click();
+        QCOMPARE(dialogs->shown.size(), 1);
+        QVERIFY(ws().dataChanged);
+        QVERIFY(!QFile::exists(path("sample_tw_1.gb")));
+    }
+
+    void saveAsNeedsTheOpenedFile() {
+        startWithRom();
+        QVERIFY(QFile::remove(romPath));
+        window->mnuFileSave_Click();
+        QCOMPARE(dialogs->shown.size(), 1);
+        verifyMessage(dialogs->lastMessage(), QStringLiteral("Save Error"),
+                      QStringLiteral("Unable to find the opened file '%1'.  Please export the "
+                                     "level data, open the ROM and then import before attempting "
+                                     "to save again.")
+                          .arg(romPath),
+                      Icon::Exclamation);
+    }
+
+    void exportThenImportGivesSameDocument() {
+        startWithRom();
+        const std::string loaded = document();
+        dialogs->files = {path("levels")};
+        window->mnuFileExport_Click();
+        QCOMPARE(dialogs->shown.first().filter, LevelDataFilter);
+        QVERIFY(dialogs->shown.first().fileName.isEmpty());
+        QVERIFY(QFile::exists(path("levels.twd")));
+        QVERIFY(!ws().dataChanged); // exporting writes no ROM
+
+        ws().kivLevel.WriteValue(rom::cellKey("11", "41472", 0, 0), "7");
+        selectLevel(5);
+        dialogs->shown.clear();
+        dialogs->files = {path("levels.twd")};
+        window->mnuFileImport_Click();
+
+        QCOMPARE(dialogs->shown.first().kind, QStringLiteral("open"));
+        QCOMPARE(dialogs->shown.first().filter, LevelDataFilter);
+        QVERIFY(dialogs->shown.first().fileName.isEmpty());
+        QVERIFY(document() == loaded);
+        QCOMPARE(window->editor()->levelText(), QStringLiteral("1-1"));
+        QVERIFY(ws().dataChanged);
+        QCOMPARE(ws().sectionChanged, (Flags{true, true, true, true, true, true}));
+    }
+
+    void rejectedImportKeepsDocument_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<Icon>("icon");
+        QTest::newRow("not level data")
+            << "Objects.txt"
+            << "Please import a valid Tarnwick Data file." << Icon::Exclamation;
+        QTest::newRow("vanished file") << "missing.twd"
+                                       << "Unable to import file: '%1' - " << Icon::Critical;
+    }
+    void rejectedImportKeepsDocument() {
+        QFETCH(QString, file);
+        QFETCH(QString, text);
+        QFETCH(Icon, icon);
+        startWithRom();
+        const std::string loaded = document();
+        dialogs->files = {path(file)};
+        window->mnuFileImport_Click();
+        const auto shown = dialogs->lastMessage();
+        QCOMPARE(shown.title, QStringLiteral("Import Error"));
+        QCOMPARE(shown.icon, icon);
+        QVERIFY2(shown.text.startsWith(text.replace("%1", path(file))), qPrintable(shown.text));
+        QVERIFY(document() == loaded);
+        QVERIFY(!ws().dataChanged);
+        QCOMPARE(ws().sectionChanged, Flags{});
+    }
+
+    void exportErrorNamesTheFile() {
+        startWithRom();
+        const QString file = path("no/such/folder/levels.twd");
+        dialogs->files = {file};
+        window->mnuFileExport_Click();
+        const auto shown = dialogs->lastMessage();
+        QCOMPARE(shown.title, QStringLiteral("Export Error"));
+        QCOMPARE(shown.icon, Icon::Critical);
+        QVERIFY2(shown.text.startsWith(QStringLiteral("Unable to export file: '%1' - ").arg(file)),
+                 qPrintable(shown.text));
+    }
+
+    void dataCheckAsksThenReports() {
+        startWithRom();
+        dialogs->answers = {Answer::No};
+        window->mnuToolsDataCheck_Click();
+        QCOMPARE(dialogs->shown.size(), 1);
+        verifyMessage(dialogs->lastMessage(), QStringLiteral("Check World Data Usage"),
+                      QStringLiteral("This could take a few seconds or even over a minute; "
+                                     "continue?"),
+                      Icon::Exclamation);
+        QCOMPARE(dialogs->lastMessage().buttons, Dialogs::Buttons::YesNo);
+
+        const std::string loaded = document();
+        window->mnuToolsDataCheck_Click();
+        const auto shown = dialogs->lastMessage();
+        QCOMPARE(shown.title, QStringLiteral("Check World Data Usage"));
+        QCOMPARE(shown.icon, Icon::Information);
+        QVERIFY2(shown.text.startsWith(QStringLiteral("Bytes used for world 1: ")),
+                 qPrintable(shown.text));
+        QVERIFY(document() == loaded);
+        QVERIFY(!ws().dataChanged);
+    }
+
+    void aboutShowsVersion() {
+        QVERIFY(start());
+        action("mnuHelpAbout")->trigger();
+        const auto shown = dialogs->lastMessage();
+        QCOMPARE(shown.title, QStringLiteral("About Tarnwick"));
+        QCOMPARE(shown.icon, Icon::Information);
+        const QStringList lines = shown.text.split('\n');
+        QCOMPARE(lines.size(), 7);
+        QCOMPARE(lines[0], QStringLiteral("Tarnwick version 1.4.6.  ") +
+                               QString::fromUtf8(versionInfo::CompanyName));
+        QCOMPARE(lines[4], QStringLiteral("Tarnwick"));
+    }
+
+    void editsMarkTheirSection() {
+        startWithRom();
+        emit window->editor()->screenEdited(rom::SectionWorld3);
+        QCOMPARE(ws().sectionChanged, (Flags{false, false, true, false, false, false}));
+        QVERIFY(ws().dataChanged);
+    }
+
+    void screenManagerChangesMarkSections_data() {
+        QTest::addColumn<int>("levelIndex");
+        QTest::addColumn<Flags>("sm"); // order, enemies, power-ups, pipes (first four entries)
+        QTest::addColumn<Flags>("expected");
+        QTest::newRow("nothing changed") << 0 << Flags{} << Flags{};
+        QTest::newRow("order of 1-2")
+            << 1 << Flags{true} << Flags{true, false, false, false, false, false};
+        QTest::newRow("order of 4-2")
+            << 10 << Flags{true} << Flags{false, true, false, false, false, false};
+        QTest::newRow("order of 2-1")
+            << 3 << Flags{true} << Flags{false, true, false, false, false, false};
+        QTest::newRow("order of 3-3")
+            << 8 << Flags{true} << Flags{false, false, true, false, false, false};
+        QTest::newRow("enemies and pipes") << 0 << Flags{false, true, false, true}
+                                           << Flags{false, false, false, true, false, true};
+        QTest::newRow("power-ups") << 6 << Flags{false, false, true, false}
+                                   << Flags{false, false, false, false, true, false};
+    }
+    void screenManagerChangesMarkSections() {
+        QFETCH(int, levelIndex);
+        QFETCH(Flags, sm);
+        QFETCH(Flags, expected);
+        startWithRom();
+        selectLevel(levelIndex);
+        ws().smChanged = sm[0];
+        ws().smEnemyChanged = sm[1];
+        ws().smPowerUpChanged = sm[2];
+        ws().smPipeChanged = sm[3];
+
+        window->applyScreenManagerChanges();
+
+        QCOMPARE(ws().sectionChanged, expected);
+        QCOMPARE(ws().dataChanged, expected != Flags{});
+        QVERIFY(!ws().smChanged && !ws().smEnemyChanged && !ws().smPowerUpChanged &&
+                !ws().smPipeChanged);
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "MainWindowTest.moc"
