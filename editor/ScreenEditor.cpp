@@ -1,22 +1,400 @@
 #include "editor/ScreenEditor.h"
 
-// Placeholder so the layers above can build while the editor is written.
+#include "editor/Dialogs.h"
+#include "editor/ObjectCatalogue.h"
+#include "editor/PictureBox.h"
+#include "editor/PictureLibrary.h"
+#include "editor/ScreenRenderer.h"
+#include "editor/Workspace.h"
+#include "rom/LevelKeys.h"
+#include "rom/RomLayout.h"
+#include "rom/RomReader.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QCursor>
+#include <QGroupBox>
+#include <QIcon>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPixmap>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+
+namespace {
+
+constexpr int CellSize = 16;
+constexpr int DefaultLeftObject = 19;
+const QSize PanelSize(729, 474);
+const QSize ButtonSize(73, 25);
+const QString CornerTip = QStringLiteral("Top-left corner will be placed where mouse is clicked");
+
+template <typename T> T* named(T* widget, const char* name) {
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+QString qs(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+std::string undoKey(int x, int y) {
+    return std::to_string(x) + "_" + std::to_string(y);
+}
+
+} // namespace
+
 ScreenEditor::ScreenEditor(Workspace& workspace, const PictureLibrary& pictures, Dialogs& dialogs,
                            QWidget* parent)
-    : QWidget(parent), ws(workspace), pictures(pictures), dialogs(dialogs) {}
+    : QWidget(parent), ws(workspace), pictures(pictures), dialogs(dialogs) {
+    setFixedSize(PanelSize);
+    createChoosers();
+    createEditingArea();
+    createTools();
+    createObjectList();
+    createPopup();
+}
+
 ScreenEditor::~ScreenEditor() = default;
-void ScreenEditor::enableEditing() {}
-void ScreenEditor::selectFirstLevel() {}
-QString ScreenEditor::levelText() const { return QStringLiteral("1-1"); }
-std::string ScreenEditor::level() const { return "11"; }
-std::string ScreenEditor::screen() const { return {}; }
-void ScreenEditor::cmbLevel_Click() {}
-void ScreenEditor::cmbScreen_Click() {}
-void ScreenEditor::picEditor_MouseUp(Qt::MouseButton, Qt::KeyboardModifiers, QPointF) {}
-void ScreenEditor::picEditor_KeyDown(int, Qt::KeyboardModifiers) {}
-void ScreenEditor::cmdUndo_Click() {}
-void ScreenEditor::cmdClear_Click() {}
-void ScreenEditor::cmdEraser_Click() {}
-void ScreenEditor::mnuPopupLeftButton_Click() {}
-void ScreenEditor::mnuPopupRightButton_Click() {}
-void ScreenEditor::redraw() {}
+
+void ScreenEditor::createChoosers() {
+    lblLevel = named(new QLabel(tr("&Level:"), this), "lblLevel");
+    lblLevel->setGeometry(8, 8, 40, 22);
+    cmbLevel = named(new QComboBox(this), "cmbLevel");
+    cmbLevel->setGeometry(48, 8, 129, 22);
+    for (std::string_view level : rom::Levels)
+        cmbLevel->addItem(qs(rom::levelText(level)));
+    lblLevel->setBuddy(cmbLevel);
+
+    lblScreen = named(new QLabel(tr("&Screen:"), this), "lblScreen");
+    lblScreen->setGeometry(8, 32, 40, 22);
+    cmbScreen = named(new QComboBox(this), "cmbScreen");
+    cmbScreen->setGeometry(48, 32, 129, 22);
+    lblScreen->setBuddy(cmbScreen);
+
+    cmdManager = named(new QPushButton(tr("Screen &Manager..."), this), "cmdManager");
+    cmdManager->setGeometry(184, 32, 105, 25);
+
+    for (QWidget* control : {static_cast<QWidget*>(lblLevel), static_cast<QWidget*>(cmbLevel),
+                             static_cast<QWidget*>(lblScreen), static_cast<QWidget*>(cmbScreen),
+                             static_cast<QWidget*>(cmdManager)})
+        control->setEnabled(false);
+
+    connect(cmbLevel, &QComboBox::currentIndexChanged, this, &ScreenEditor::cmbLevel_Click);
+    connect(cmbScreen, &QComboBox::currentIndexChanged, this, &ScreenEditor::cmbScreen_Click);
+}
+
+void ScreenEditor::createEditingArea() {
+    const QSize area(rom::ScreenColumns * CellSize, rom::ScreenRows * CellSize);
+    picEditor = named(new PictureBox(area, this), "picEditor");
+    picEditor->move(8, 64);
+    picEditor->setBackColor(render::Background);
+    picEditor->setForeColor(render::GridColor);
+    picEditor->clear();
+    picEditor->setEnabled(false);
+    connect(picEditor, &PictureBox::mouseReleased, this, &ScreenEditor::picEditor_MouseUp);
+    connect(picEditor, &PictureBox::keyPressed, this, &ScreenEditor::picEditor_KeyDown);
+}
+
+void ScreenEditor::createTools() {
+    fraTools = named(new QGroupBox(tr("Tools"), this), "fraTools");
+    fraTools->setGeometry(8, 328, 321, 137);
+
+    for (int index = 0; index < 2; ++index) {
+        auto* pic = new QLabel(fraTools);
+        pic->setObjectName(QStringLiteral("picObject%1").arg(index));
+        pic->setGeometry(8 + 32 * index, 16, 20, 20);
+        pic->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        pic->setAlignment(Qt::AlignCenter);
+        pic->setAutoFillBackground(true);
+        QPalette palette = pic->palette();
+        palette.setColor(QPalette::Window, Qt::white);
+        pic->setPalette(palette);
+        picObject[index] = pic;
+    }
+
+    cmdEraser = named(new QPushButton(tr("&Eraser"), fraTools), "cmdEraser");
+    cmdEraser->setGeometry(QRect(QPoint(8, 40), ButtonSize));
+    cmdClear = named(new QPushButton(tr("&Clear screen"), fraTools), "cmdClear");
+    cmdClear->setGeometry(QRect(QPoint(8, 72), ButtonSize));
+    cmdUndo = named(new QPushButton(tr("&Undo"), fraTools), "cmdUndo");
+    cmdUndo->setGeometry(QRect(QPoint(8, 104), ButtonSize));
+    cmdUndo->setEnabled(false);
+    connect(cmdEraser, &QPushButton::clicked, this, &ScreenEditor::cmdEraser_Click);
+    connect(cmdClear, &QPushButton::clicked, this, &ScreenEditor::cmdClear_Click);
+    connect(cmdUndo, &QPushButton::clicked, this, &ScreenEditor::cmdUndo_Click);
+
+    createPlacementOptions();
+    fraTools->hide();
+}
+
+void ScreenEditor::createPlacementOptions() {
+    using footprint::Placement;
+    struct Option {
+        const char* name;
+        const char* caption;
+        Placement placement;
+        bool cornerTip;
+    };
+    const Option options[] = {
+        {"optSingle", QT_TR_NOOP("Single ob&ject"), Placement::Single, false},
+        {"optHorizontal", QT_TR_NOOP("Full &horizontal line"), Placement::Horizontal, false},
+        {"optVertical", QT_TR_NOOP("Full &vertical line"), Placement::Vertical, false},
+        {"opt4x4", QT_TR_NOOP("&4 x 4"), Placement::Block4, true},
+        {"opt8x8", QT_TR_NOOP("&8 x 8"), Placement::Block8, true},
+        {"optHorizontal4", QT_TR_NOOP("Hori&zontal line of 4"), Placement::Horizontal4, true},
+        {"optVertical4", QT_TR_NOOP("Ver&tical line of 4"), Placement::Vertical4, true},
+    };
+
+    placementOptions = new QButtonGroup(this);
+    int top = 16;
+    for (const Option& option : options) {
+        auto* button = named(new QRadioButton(tr(option.caption), fraTools), option.name);
+        button->setGeometry(104, top, 209, 17);
+        if (option.cornerTip)
+            button->setToolTip(CornerTip);
+        placementOptions->addButton(button, static_cast<int>(option.placement));
+        top += 16;
+    }
+    placementOptions->button(static_cast<int>(Placement::Single))->setChecked(true);
+}
+
+void ScreenEditor::createObjectList() {
+    lvObjects = named(new QListWidget(this), "lvObjects");
+    lvObjects->setGeometry(336, 8, 385, 457);
+    lvObjects->setIconSize(QSize(CellSize, CellSize));
+    lvObjects->setSelectionMode(QAbstractItemView::SingleSelection);
+    lvObjects->setUniformItemSizes(true);
+    lvObjects->setEnabled(false);
+    lvObjects->viewport()->installEventFilter(this);
+}
+
+void ScreenEditor::createPopup() {
+    mnuPopup = named(new QMenu(this), "mnuPopup");
+    mnuPopupLeftButton = named(mnuPopup->addAction(tr("&Left button")), "mnuPopupLeftButton");
+    mnuPopupRightButton = named(mnuPopup->addAction(tr("&Right button")), "mnuPopupRightButton");
+    connect(mnuPopupLeftButton, &QAction::triggered, this, &ScreenEditor::mnuPopupLeftButton_Click);
+    connect(mnuPopupRightButton, &QAction::triggered, this,
+            &ScreenEditor::mnuPopupRightButton_Click);
+}
+
+void ScreenEditor::enableEditing() {
+    for (QWidget* control : {static_cast<QWidget*>(lblLevel), static_cast<QWidget*>(cmbLevel),
+                             static_cast<QWidget*>(lblScreen), static_cast<QWidget*>(cmbScreen),
+                             static_cast<QWidget*>(cmdManager), static_cast<QWidget*>(picEditor),
+                             static_cast<QWidget*>(lvObjects)})
+        control->setEnabled(true);
+    fraTools->show();
+}
+
+void ScreenEditor::selectFirstLevel() {
+    if (cmbLevel->currentIndex() != 0)
+        cmbLevel->setCurrentIndex(0); // runs cmbLevel_Click
+    else
+        cmbLevel_Click();
+}
+
+QString ScreenEditor::levelText() const {
+    return cmbLevel->currentText();
+}
+
+std::string ScreenEditor::level() const {
+    return rom::levelFromText(cmbLevel->currentText().toStdString());
+}
+
+std::string ScreenEditor::screen() const {
+    return cmbScreen->currentText().toStdString();
+}
+
+int ScreenEditor::section() const {
+    const std::string current = level();
+    return rom::screenSectionOfWorld(current.empty() ? '1' : current.front());
+}
+
+footprint::Placement ScreenEditor::placement() const {
+    return static_cast<footprint::Placement>(placementOptions->checkedId());
+}
+
+// ---- Level and screen selection ----
+
+void ScreenEditor::cmbLevel_Click() {
+    const std::string current = level();
+    {
+        // Filling the list must not draw the screens it passes through: the first screen is
+        // drawn once, below.
+        const QSignalBlocker blocker(cmbScreen);
+        cmbScreen->clear();
+        const int count = numberOf(ws.kivLevel.GetValue(rom::screensKey(current)));
+        for (int k = 1; k <= count; ++k)
+            cmbScreen->addItem(qs(ws.kivLevel.GetValue(rom::screenKey(current, k))));
+        cmbScreen->setCurrentIndex(0);
+    }
+    cmbScreen_Click();
+    buildObjectList();
+    giveObject(0, DefaultLeftObject);
+}
+
+void ScreenEditor::cmbScreen_Click() {
+    showScreen();
+    cmdUndo->setEnabled(false);
+
+    const std::string current = level();
+    const std::string ref = screen();
+    if (rom::CheckDupScreen(ws.kivLevel, current, ref)) {
+        dialogs.message(this, tr("Screen Editor"),
+                        tr("There is a screen with the reference '%1' in level %2-2.  Therefore "
+                           "this screen's design will be overwritten with the screen in that "
+                           "level when saved to the ROM and you will need to edit that one "
+                           "instead.")
+                            .arg(qs(ref), QString(QChar::fromLatin1(current.front()))),
+                        Dialogs::Icon::Exclamation);
+    }
+    emit documentShown();
+}
+
+void ScreenEditor::showScreen() {
+    drawScreen(*picEditor, ws.kivLevel, pictures, level(), screen());
+    drawGrid(*picEditor, cmbLevel->currentIndex(), cmbScreen->currentIndex());
+}
+
+void ScreenEditor::redraw() {
+    showScreen();
+}
+
+// ---- Object list and mouse buttons ----
+
+void ScreenEditor::buildObjectList() {
+    const std::string current = level();
+    lvObjects->clear();
+    for (const CatalogueObject& object : objectsOfWorld(ws.kivObjects, current.front())) {
+        const QImage picture = pictures.LoadObjectPicture(numberOf(object.code), current);
+        auto* item = new QListWidgetItem(QIcon(QPixmap::fromImage(picture)), qs(object.description),
+                                         lvObjects);
+        item->setData(Qt::UserRole, qs(object.code));
+    }
+}
+
+bool ScreenEditor::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == lvObjects->viewport()) {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        // A right press selects the item under it too, so that the release gives that item.
+        if (event->type() == QEvent::MouseButtonPress && mouse->button() == Qt::RightButton) {
+            if (QListWidgetItem* item = lvObjects->itemAt(mouse->position().toPoint()))
+                lvObjects->setCurrentItem(item);
+        } else if (event->type() == QEvent::MouseButtonRelease) {
+            lvObjects_MouseUp(mouse->button());
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void ScreenEditor::lvObjects_MouseUp(Qt::MouseButton button) {
+    if (button != Qt::LeftButton && button != Qt::RightButton)
+        return;
+    const QList<QListWidgetItem*> selected = lvObjects->selectedItems();
+    if (selected.isEmpty())
+        return;
+    const std::string code = selected.first()->data(Qt::UserRole).toString().toStdString();
+    giveObject(button == Qt::LeftButton ? 0 : 1, numberOf(code));
+}
+
+void ScreenEditor::giveObject(int index, int code) {
+    buttonPicture_[index] = pictures.LoadObjectPicture(code, level());
+    picObject[index]->setPixmap(QPixmap::fromImage(buttonPicture_[index]));
+    buttonObject_[index] = code;
+}
+
+void ScreenEditor::makeEraser(int index) {
+    buttonPicture_[index] = QImage();
+    picObject[index]->clear();
+    buttonObject_[index] = 0;
+}
+
+void ScreenEditor::cmdEraser_Click() {
+    mnuPopup->popup(QCursor::pos());
+}
+
+void ScreenEditor::mnuPopupLeftButton_Click() {
+    makeEraser(0);
+}
+
+void ScreenEditor::mnuPopupRightButton_Click() {
+    makeEraser(1);
+}
+
+// ---- Editing ----
+
+void ScreenEditor::picEditor_MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers, QPointF pos) {
+    const std::string current = level();
+    const std::string ref = screen();
+    if (ref.empty())
+        return;
+    const int index = button == Qt::RightButton ? 1 : 0;
+    const int object = buttonObject_[index];
+    cmdUndo->setEnabled(true);
+    ws.kivUndo.DelAll();
+
+    const footprint::Cell clicked = footprint::cellAt(pos.x(), pos.y());
+    for (const footprint::Cell& cell : footprint::cellsOf(placement(), clicked)) {
+        const std::string key = rom::cellKey(current, ref, cell.x, cell.y);
+        const std::string previous = ws.kivLevel.GetValue(key);
+        ws.kivUndo.WriteValue(undoKey(cell.x, cell.y),
+                              previous == kiv::ConfigFile::NotFound ? "0" : previous);
+        const QPoint topLeft(cell.x * CellSize, cell.y * CellSize);
+        if (object != 0) {
+            picEditor->paintPicture(buttonPicture_[index], topLeft);
+            ws.kivLevel.WriteValue(key, std::to_string(object));
+        } else {
+            picEditor->fillRect(topLeft, topLeft + QPoint(CellSize, CellSize), render::Background);
+            ws.kivLevel.DelKey(key);
+        }
+    }
+    drawGrid(*picEditor, cmbLevel->currentIndex(), cmbScreen->currentIndex());
+    emit screenEdited(section());
+    emit documentShown();
+}
+
+void ScreenEditor::picEditor_KeyDown(int keyCode, Qt::KeyboardModifiers shift) {
+    const Qt::KeyboardModifiers held =
+        shift & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    if (cmdUndo->isEnabled() && keyCode == Qt::Key_Z && held == Qt::ControlModifier)
+        cmdUndo_Click();
+}
+
+void ScreenEditor::cmdUndo_Click() {
+    const std::string current = level();
+    const std::string ref = screen();
+    for (int x = 0; x < rom::ScreenColumns; ++x) {
+        for (int y = 0; y < rom::ScreenRows; ++y) {
+            const std::string saved = ws.kivUndo.GetValue(undoKey(x, y));
+            if (saved == kiv::ConfigFile::NotFound)
+                continue;
+            const std::string key = rom::cellKey(current, ref, x, y);
+            if (saved == "0")
+                ws.kivLevel.DelKey(key);
+            else
+                ws.kivLevel.WriteValue(key, saved);
+        }
+    }
+    cmbScreen_Click();
+}
+
+void ScreenEditor::cmdClear_Click() {
+    const Dialogs::Answer answer =
+        dialogs.message(this, tr("Clear Screen"),
+                        tr("Are you sure you want to remove all objects from the screen?"),
+                        Dialogs::Icon::Question, Dialogs::Buttons::YesNo);
+    if (answer == Dialogs::Answer::Yes) {
+        const std::string current = level();
+        const std::string ref = screen();
+        for (int x = 0; x < rom::ScreenColumns; ++x)
+            for (int y = 0; y < rom::ScreenRows; ++y)
+                ws.kivLevel.DelKey(rom::cellKey(current, ref, x, y));
+        // The cleared screen must reach the next save like any other edit.
+        emit screenEdited(section());
+    }
+    cmbScreen_Click();
+}

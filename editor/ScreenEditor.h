@@ -1,12 +1,15 @@
 #pragma once
 
-#include <QPointer>
+#include "editor/Footprint.h"
+
+#include <QImage>
 #include <QString>
 #include <QWidget>
 
 #include <array>
 #include <string>
 
+class QAction;
 class QButtonGroup;
 class QComboBox;
 class QGroupBox;
@@ -38,10 +41,12 @@ public:
     // when it is already there.
     void selectFirstLevel();
 
-    QString levelText() const;     // "1-1" ... "4-3"
-    std::string level() const;     // "11" ... "43"
-    std::string screen() const;    // the selected screen reference
+    QString levelText() const;  // "1-1" ... "4-3"
+    std::string level() const;  // "11" ... "43"
+    std::string screen() const; // the selected screen reference
     int buttonObject(int index) const { return buttonObject_[index]; }
+    // The picture that button `index` paints; null while the button erases.
+    const QImage& buttonPicture(int index) const { return buttonPicture_[index]; }
 
     QPushButton* managerButton() const { return cmdManager; }
 
@@ -64,11 +69,30 @@ signals:
     // The level or screen selection changed, or the document was edited.
     void documentShown();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void createChoosers();
+    void createEditingArea();
+    void createTools();
+    void createPlacementOptions();
+    void createObjectList();
+    void createPopup();
+
+    void lvObjects_MouseUp(Qt::MouseButton button);
+    void buildObjectList();
+    void giveObject(int index, int code);
+    void makeEraser(int index);
+    void showScreen();
+    footprint::Placement placement() const;
+    int section() const;
+
     Workspace& ws;
     const PictureLibrary& pictures;
     Dialogs& dialogs;
     std::array<int, 2> buttonObject_{0, 0};
+    std::array<QImage, 2> buttonPicture_;
 
     QLabel* lblLevel = nullptr;
     QComboBox* cmbLevel = nullptr;
@@ -79,5 +103,11 @@ private:
     QGroupBox* fraTools = nullptr;
     QListWidget* lvObjects = nullptr;
     QMenu* mnuPopup = nullptr;
-    // The implementation adds the rest of its controls here.
+    QAction* mnuPopupLeftButton = nullptr;
+    QAction* mnuPopupRightButton = nullptr;
+    std::array<QLabel*, 2> picObject{};
+    QPushButton* cmdEraser = nullptr;
+    QPushButton* cmdClear = nullptr;
+    QPushButton* cmdUndo = nullptr;
+    QButtonGroup* placementOptions = nullptr;
 };

@@ -1,5 +1,6 @@
 #include "editor/ScreenRenderer.h"
 
+#include "editor/ObjectCatalogue.h"
 #include "editor/PictureBox.h"
 #include "editor/PictureLibrary.h"
 #include "rom/LevelKeys.h"
@@ -7,17 +8,11 @@
 
 #include <kiv/ConfigFile.h>
 
-#include <charconv>
+#include <map>
 
 namespace {
 
 constexpr int Cell = 16;
-
-int cellCode(const std::string& value) {
-    double number = 0;
-    std::from_chars(value.data(), value.data() + value.size(), number);
-    return static_cast<int>(number);
-}
 
 // Levels whose first screens carry the start markers on cell (2, 0) and then (5, 13).
 bool isFirstMarkerGroup(int levelIndex) {
@@ -34,13 +29,19 @@ void drawMarker(PictureBox& pic, int cx, int cy) {
 void drawScreen(PictureBox& picBox, const kiv::ConfigFile& kivLevel, const PictureLibrary& pictures,
                 const std::string& level, const std::string& screen) {
     picBox.clear();
+    // A screen repeats few codes many times: each is looked up once per drawing, so a picture
+    // that changed shows on the next drawing.
+    std::map<int, QImage> looked;
     for (int x = 0; x < rom::ScreenColumns; ++x) {
         for (int y = 0; y < rom::ScreenRows; ++y) {
             const std::string value = kivLevel.GetValue(rom::cellKey(level, screen, x, y));
             if (value == kiv::ConfigFile::NotFound)
                 continue;
-            picBox.paintPicture(pictures.LoadObjectPicture(cellCode(value), level),
-                                {x * Cell, y * Cell});
+            const int code = numberOf(value);
+            auto found = looked.find(code);
+            if (found == looked.end())
+                found = looked.emplace(code, pictures.LoadObjectPicture(code, level)).first;
+            picBox.paintPicture(found->second, {x * Cell, y * Cell});
         }
     }
 }
