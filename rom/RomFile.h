@@ -1,0 +1,20 @@
+#pragma once
+
+// Whole-file reading and writing for saves. Failures throw kiv::Error with the platform's file
+// error numbers (53 file not found, 70 permission denied, 75 path/file access, 76 path not found).
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace rom {
+
+// Every byte of the file at `path`.
+std::vector<uint8_t> readWholeFile(const std::string& path);
+
+// Makes `path` hold exactly `bytes`: they are written to a new file in the same folder, flushed
+// to disk and renamed over `path`, so that `path` holds either its old content or the new one,
+// never a part. An existing file keeps its permissions. On failure nothing is left behind.
+void replaceFile(const std::string& path, const std::vector<uint8_t>& bytes);
+
+} // namespace rom

@@ -1,0 +1,167 @@
+#include "rom/RomWriter.h"
+
+#include "rom/DocumentValues.h"
+#include "rom/LevelKeys.h"
+#include "rom/ObjectTablesWriter.h"
+#include "rom/RomFile.h"
+#include "rom/RomImage.h"
+#include "rom/ScreenEncoder.h"
+
+#include <algorithm>
+#include <filesystem>
+
+namespace rom {
+
+namespace {
+
+constexpr const char* LineBreak = "\r\n";
+
+// How a refusal names each region; the report names it as Region::name does.
+constexpr std::array<std::string_view, 3> RefusalNames = {"world 1", "world 2 and 4", "world 3"};
+
+const LevelTable& levelTable(std::string_view level) {
+    return *std::find_if(LevelTables.begin(), LevelTables.end(),
+                         [&](const LevelTable& t) { return t.level == level; });
+}
+
+template <typename Bytes> void put(std::vector<uint8_t>& image, int offset, const Bytes& bytes) {
+    std::copy(bytes.begin(), bytes.end(), image.begin() + offset);
+}
+
+// The pointer written for screen k of `level`: where its reference's data begins in this pass.
+PointerBytes screenPointer(const kiv::ConfigFile& kivLevel, const kiv::ConfigFile& kivSave,
+                           const std::string& level, int k) {
+    const std::string ref = kivLevel.GetValue(screenKey(level, k));
+    const std::string refKey = screenRefKey(ref);
+    if (kivSave.GetValue(refKey) == kiv::ConfigFile::NotFound)
+        throw kiv::Error(kiv::errors::TypeMismatch,
+                         "Type mismatch: screen " + num(k) + " of level " + levelText(level) +
+                             " (" + ref + ") has no block design in that level's world");
+    return sOrderVals(static_cast<int32_t>(decimalValue(kivSave, refKey)));
+}
+
+void writePointerTable(std::vector<uint8_t>& image, const kiv::ConfigFile& kivLevel,
+                       const kiv::ConfigFile& kivSave, const LevelTable& table) {
+    const std::string level(table.level);
+    const long count = decimalValue(kivLevel, screensKey(level));
+    if (count > table.screens)
+        throw kiv::Error(kiv::errors::SubscriptOutOfRange,
+                         "Subscript out of range: level " + levelText(level) + " has " +
+                             num(count) + " screens, its table holds " + num(table.screens));
+    for (int k = 1; k <= count; ++k) {
+        const PointerBytes p = screenPointer(kivLevel, kivSave, level, k);
+        put(image, table.first + 2 * (k - 1), std::array{p.lo, p.hi});
+    }
+    for (const FirstScreensBlock& block : FirstScreensBlocks) {
+        if (block.fromLevel != table.level)
+            continue;
+        const PointerBytes first = screenPointer(kivLevel, kivSave, level, 1);
+        const PointerBytes second = screenPointer(kivLevel, kivSave, level, 2);
+        put(image, block.offset, std::array{first.lo, first.hi, second.lo, second.hi});
+    }
+}
+
+// Encodes one region into the image with its pointer tables; false when it is over budget.
+bool writeRegion(std::vector<uint8_t>& image, const kiv::ConfigFile& kivLevel,
+                 kiv::ConfigFile& kivSave, const Region& region, SectionsWritten& written) {
+    const SaveBuffer saveBuffer = encodeRegion(region, kivLevel, kivSave);
+    const long used = static_cast<long>(saveBuffer.size()) - 1;
+    if (used > region.budget) {
+        written.refused = true;
+        written.refusal =
+            cat({"Unable to save ROM as data usage for ", RefusalNames[region.section],
+                 " is: ", formatCount(used), " out of ", formatCount(region.budget)});
+        return false;
+    }
+    put(image, region.dataOffset, saveBuffer);
+    for (int i = 0; i < region.levelCount; ++i)
+        writePointerTable(image, kivLevel, kivSave, levelTable(region.levels[i]));
+    written.report += cat({"Data written for ", region.name, " (", formatCount(used),
+                           " used out of ", formatCount(region.budget), " bytes)", LineBreak});
+    return true;
+}
+
+void writeEnemies(std::vector<uint8_t>& image, const kiv::ConfigFile& kivLevel) {
+    for (const EnemyTable& table : EnemyTables)
+        put(image, table.first, saveEnemies(kivLevel, std::string(table.level)));
+}
+
+} // namespace
+
+SectionsWritten writeSections(std::vector<uint8_t>& image, const kiv::ConfigFile& kivLevel,
+                              kiv::ConfigFile& kivSave, const SectionFlags& sectionChanged) {
+    if (image.size() < static_cast<size_t>(RomSize))
+        throw kiv::Error(ErrRomTooShort, "The file is too short to be a Super Mario Land ROM (" +
+                                             num(static_cast<long>(image.size())) + " bytes)");
+    SectionsWritten written;
+    for (const Region& region : Regions)
+        if (sectionChanged[region.section] &&
+            !writeRegion(image, kivLevel, kivSave, region, written))
+            return written;
+    if (sectionChanged[SectionEnemies]) {
+        writeEnemies(image, kivLevel);
+        written.report += cat({"Enemy data written", LineBreak});
+    }
+    if (sectionChanged[SectionPowerUps]) {
+        put(image, PowerUpFirst, savePowerUps(kivLevel));
+        written.report += cat({"Power-up data written", LineBreak});
+    }
+    if (sectionChanged[SectionPipes]) {
+        put(image, PipeFirst, savePipes(kivLevel));
+        written.report += "Pipe data written";
+    }
+    return written;
+}
+
+SaveOutcome saveROM(const std::string& romFile, const std::string& outPath,
+                    const kiv::ConfigFile& kivLevel, kiv::ConfigFile& kivSave,
+                    const SectionFlags& sectionChanged) {
+    SaveOutcome outcome;
+    try {
+        std::vector<uint8_t> image = readWholeFile(romFile);
+        const SectionsWritten written = writeSections(image, kivLevel, kivSave, sectionChanged);
+        // A refusal still leaves the sections before it written, as the output file's content.
+        replaceFile(outPath, image);
+        outcome.report = written.report;
+        if (written.refused) {
+            outcome.kind = SaveOutcome::Kind::Refused;
+            outcome.message = written.refusal;
+        } else {
+            outcome.kind = SaveOutcome::Kind::Saved;
+            outcome.message = cat({"ROM saved: ", outPath, LineBreak, LineBreak, written.report});
+        }
+    } catch (const kiv::Error& e) {
+        outcome = SaveOutcome{};
+        outcome.errorNumber = e.number();
+        outcome.errorDescription = e.description();
+    }
+    return outcome;
+}
+
+std::string proposeSaveName(const std::string& romFile) {
+    const size_t nameStart = romFile.find_last_of('/') + 1;
+    const size_t point = romFile.rfind('.');
+    const std::string stem =
+        point != std::string::npos && point >= nameStart ? romFile.substr(0, point) : romFile;
+    for (long n = 1;; ++n) {
+        std::string candidate = cat({stem, "_tw_", num(n), ".gb"});
+        std::error_code ec;
+        if (!std::filesystem::exists(candidate, ec))
+            return candidate;
+    }
+}
+
+std::string formatCount(long n) {
+    if (n == 0)
+        return "";
+    const std::string digits = num(n < 0 ? -n : n);
+    std::string out = n < 0 ? "-" : "";
+    for (size_t i = 0; i < digits.size(); ++i) {
+        if (i > 0 && (digits.size() - i) % 3 == 0)
+            out += ',';
+        out += digits[i];
+    }
+    return out;
+}
+
+} // namespace rom

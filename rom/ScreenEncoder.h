@@ -1,0 +1,50 @@
+#pragma once
+
+#include "rom/RomLayout.h"
+
+#include <kiv/ConfigFile.h>
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace rom {
+
+// The bytes of one save region as they are encoded; its size is saveBufferLen.
+using SaveBuffer = std::vector<uint8_t>;
+
+// One column of a screen as the encoder sees it: the stored text of each cell ("" for an empty
+// cell) and its object code. Rows 16 and 17 stay empty so that the look-ahead needs no checks.
+struct ColumnCells {
+    std::array<std::string, ScreenRows + 2> text;
+    std::array<uint8_t, ScreenRows> code{};
+};
+
+// Appends one column: its groups, then ColumnEnd. Three or more equal cells become a repeat run,
+// anything else a literal run that stops just before such a repeat; empty cells cost nothing.
+void encodeColumn(const ColumnCells& column, SaveBuffer& saveBuffer);
+
+// Appends the encoding of level's own design of screen reference `screen`. A cell that holds
+// anything but an object code 0 to 255 throws kiv::Error naming its key.
+void screenData(const kiv::ConfigFile& kivLevel, const std::string& level,
+                const std::string& screen, SaveBuffer& saveBuffer);
+
+// Encodes every distinct screen that `level` holds a design of, in playing order, and records in
+// kivSave where each begins ("ScreenRef_" R = screenRef + offset in the buffer). A first level's
+// screen that its world's second level also lists is left to the second level. Returns screenRef.
+int32_t GenkivSave(const kiv::ConfigFile& kivLevel, kiv::ConfigFile& kivSave,
+                   const std::string& level, int32_t screenRef, SaveBuffer& saveBuffer);
+
+// Clears kivSave and encodes the region's levels in order from its data base.
+SaveBuffer encodeRegion(const Region& region, const kiv::ConfigFile& kivLevel,
+                        kiv::ConfigFile& kivSave);
+
+// A pointer value as the two bytes the table stores, low byte first.
+struct PointerBytes {
+    uint8_t lo;
+    uint8_t hi;
+};
+PointerBytes sOrderVals(int32_t screenRef);
+
+} // namespace rom
