@@ -47,11 +47,14 @@ void drawScreen(PictureBox& picBox, const kiv::ConfigFile& kivLevel, const Pictu
 }
 
 void drawGrid(PictureBox& picEditor, int levelIndex, int screenPosition) {
+    // One-pixel filled rectangles give the same lines as drawn lines at a fraction of the cost.
     const QColor grid = picEditor.foreColor();
+    const int right = rom::ScreenColumns * Cell;
+    const int bottom = rom::ScreenRows * Cell;
     for (int i = 1; i < rom::ScreenColumns; ++i)
-        picEditor.drawLine({i * Cell, 0}, {i * Cell, rom::ScreenRows * Cell}, grid);
+        picEditor.fillRect({i * Cell, 0}, {i * Cell, bottom}, grid);
     for (int j = 1; j < rom::ScreenRows; ++j)
-        picEditor.drawLine({0, j * Cell}, {rom::ScreenColumns * Cell, j * Cell}, grid);
+        picEditor.fillRect({0, j * Cell}, {right, j * Cell}, grid);
 
     if (isFirstMarkerGroup(levelIndex)) {
         if (screenPosition == 0 || screenPosition == 1)
