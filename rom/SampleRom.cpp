@@ -278,7 +278,7 @@ bool isSecondLevel(std::string_view level) {
     return level[1] == '2';
 }
 
-// Where a shared or repeated screen stands in the playing order.
+// Where the screen that both levels of a world list stands in each playing order.
 constexpr int SharedFromPosition = 6; // of the first level
 constexpr int SharedToPosition = 4;   // of the second level
 
@@ -310,7 +310,7 @@ private:
             LevelPlan plan{&table, table.level[0] - '0', isSkyLevel(table.level), {}};
             for (int k = 0; k < table.screens; ++k)
                 plan.order.push_back(newLabel());
-            if (repeatsScreen(table.level))
+            if (repeatsScreen(table.level)) // the third screen from the end comes back two later
                 plan.order[table.screens - 3] = plan.order[table.screens - 5];
             if (isSecondLevel(table.level))
                 plan.order[SharedToPosition - 1] = firstLevelOf(plan).order[SharedFromPosition - 1];

@@ -1,0 +1,191 @@
+// tarnwick-cli: makes the sample ROM, exports a ROM's level data, builds a ROM from level data
+// and reports how much room each world's screens take.
+
+#include "rom/DataUsage.h"
+#include "rom/RomFile.h"
+#include "rom/RomReader.h"
+#include "rom/RomWriter.h"
+#include "rom/SampleRom.h"
+
+#include <kiv/ConfigFile.h>
+
+#include <charconv>
+#include <cstdio>
+#include <iostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace {
+
+constexpr int ExitError = 1;
+constexpr int ExitUsage = 2;
+
+constexpr std::string_view Usage =
+    "Usage:\n"
+    "  tarnwick-cli sample OUT.gb [--seed N]    write the sample ROM (seed 1 by default)\n"
+    "  tarnwick-cli export ROM.gb OUT.twd       save the level data of a ROM as a .twd file\n"
+    "  tarnwick-cli build ROM.gb IN.twd OUT.gb  write IN.twd's level data into a copy of ROM.gb\n"
+    "  tarnwick-cli usage FILE                  bytes each world's screens take (ROM or .twd)\n"
+    "  tarnwick-cli --help                      show this text\n";
+
+using Args = std::vector<std::string>;
+
+// The messages of the codec break lines the Windows way; a terminal wants plain line feeds.
+std::string plainLines(std::string text) {
+    for (size_t at; (at = text.find("\r\n")) != std::string::npos;)
+        text.erase(at, 1);
+    return text;
+}
+
+int fail(const std::string& message) {
+    std::cerr << "tarnwick-cli: " << plainLines(message) << '\n';
+    return ExitError;
+}
+
+int failFile(std::string_view what, const std::string& file, const kiv::Error& e) {
+    return fail(std::string("Unable to ") + std::string(what) + " file: '" + file + "' - " +
+                e.description() + ", " + std::to_string(e.number()));
+}
+
+int wrongUsage(const std::string& why) {
+    std::cerr << "tarnwick-cli: " << why << "\n\n" << Usage;
+    return ExitUsage;
+}
+
+bool endsWithTwd(const std::string& path) {
+    if (path.size() < 4)
+        return false;
+    std::string ext = path.substr(path.size() - 4);
+    for (char& c : ext)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return ext == ".twd";
+}
+
+// Loads a level-data file into `kivLevel` if it is one: it must hold the key Screens_11.
+// Returns an error message, or "" on success.
+std::string loadLevelData(const std::string& path, kiv::ConfigFile& kivLevel,
+                          kiv::ConfigFile& kivSave) {
+    kivSave.ConfigLoad(path);
+    if (kivSave.GetValue("Screens_11") == kiv::ConfigFile::NotFound)
+        return "Please import a valid Tarnwick Data file.";
+    kivLevel.ConfigLoad(path);
+    return "";
+}
+
+int runSample(const Args& args) {
+    uint32_t seed = 1;
+    if (args.size() == 4 && args[2] == "--seed") {
+        const std::string& text = args[3];
+        const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), seed);
+        if (ec != std::errc() || end != text.data() + text.size())
+            return wrongUsage("The seed must be a whole number from 0 to 4294967295.");
+    } else if (args.size() != 2) {
+        return wrongUsage("sample takes an output file and an optional --seed N.");
+    }
+    try {
+        rom::replaceFile(args[1], rom::makeSampleRom(seed));
+    } catch (const kiv::Error& e) {
+        return failFile("write", args[1], e);
+    }
+    std::cout << "Sample ROM written: " << args[1] << " (seed " << seed << ")\n";
+    return 0;
+}
+
+int runExport(const Args& args) {
+    if (args.size() != 3)
+        return wrongUsage("export takes a ROM file and an output file.");
+    kiv::ConfigFile kivLevel;
+    try {
+        rom::loadROM(args[1], kivLevel);
+    } catch (const kiv::Error& e) {
+        return failFile("load", args[1], e);
+    }
+    try {
+        kivLevel.ConfigSave(args[2]);
+    } catch (const kiv::Error& e) {
+        return failFile("export", args[2], e);
+    }
+    std::cout << "Level data exported: " << args[2] << '\n';
+    return 0;
+}
+
+int runBuild(const Args& args) {
+    if (args.size() != 4)
+        return wrongUsage("build takes a ROM file, a level-data file and an output file.");
+    kiv::ConfigFile kivLevel;
+    kiv::ConfigFile kivSave;
+    try {
+        rom::loadROM(args[1], kivLevel);
+    } catch (const kiv::Error& e) {
+        return failFile("load", args[1], e);
+    }
+    try {
+        if (const std::string refusal = loadLevelData(args[2], kivLevel, kivSave); !refusal.empty())
+            return fail(refusal);
+    } catch (const kiv::Error& e) {
+        return failFile("import", args[2], e);
+    }
+    rom::SectionFlags all;
+    all.fill(true);
+    const rom::SaveOutcome outcome = rom::saveROM(args[1], args[3], kivLevel, kivSave, all);
+    switch (outcome.kind) {
+    case rom::SaveOutcome::Kind::Saved:
+        std::cout << plainLines(outcome.message) << '\n';
+        return 0;
+    case rom::SaveOutcome::Kind::Refused:
+        return fail(outcome.message);
+    case rom::SaveOutcome::Kind::Failed:
+        break;
+    }
+    return fail("Unable to save file: '" + args[1] + "' - " + outcome.errorDescription + ", " +
+                std::to_string(outcome.errorNumber));
+}
+
+int runUsage(const Args& args) {
+    if (args.size() != 2)
+        return wrongUsage("usage takes one ROM or level-data file.");
+    const std::string& path = args[1];
+    kiv::ConfigFile kivLevel;
+    kiv::ConfigFile kivSave;
+    try {
+        if (endsWithTwd(path)) {
+            if (const std::string refusal = loadLevelData(path, kivLevel, kivSave);
+                !refusal.empty())
+                return fail(refusal);
+        } else {
+            rom::loadROM(path, kivLevel);
+        }
+    } catch (const kiv::Error& e) {
+        return failFile(endsWithTwd(path) ? "import" : "load", path, e);
+    }
+    try {
+        std::cout << plainLines(rom::dataUsage(kivLevel, kivSave).message) << '\n';
+    } catch (const kiv::Error& e) {
+        return fail("Unable to check the data usage of '" + path + "' - " + e.description() + ", " +
+                    std::to_string(e.number()));
+    }
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const Args args(argv + 1, argv + argc);
+    if (args.empty())
+        return wrongUsage("No command given.");
+    const std::string& command = args[0];
+    if (command == "--help" || command == "-h") {
+        std::cout << Usage;
+        return 0;
+    }
+    if (command == "sample")
+        return runSample(args);
+    if (command == "export")
+        return runExport(args);
+    if (command == "build")
+        return runBuild(args);
+    if (command == "usage")
+        return runUsage(args);
+    return wrongUsage("Unknown command '" + command + "'.");
+}
