@@ -1,7 +1,231 @@
 #include "screen_manager/frmScreenManager.h"
 
-// Placeholder so the main window can build while the Screen Manager is written.
-frmScreenManager::frmScreenManager(Workspace&, ScreenEditor&, const PictureLibrary&,
-                                   QWidget* parent)
-    : QDialog(parent) {}
+#include "editor/PictureBox.h"
+#include "editor/ScreenEditor.h"
+#include "editor/ScreenRenderer.h"
+#include "editor/Workspace.h"
+#include "rom/LevelKeys.h"
+#include "screen_manager/EnemiesTab.h"
+#include "screen_manager/FieldText.h"
+#include "screen_manager/PipesTab.h"
+#include "screen_manager/PowerUpsTab.h"
+#include "screen_manager/ScreenOrderTab.h"
+#include "screen_manager/ScreenPreviews.h"
+#include "screen_manager/TabWidgets.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QTabBar>
+#include <QVBoxLayout>
+
+using sm::qs;
+
+namespace {
+
+constexpr int PreviewColumns = 3;
+const QSize TabFrameSize(281, 489);
+
+// The hourglass over the whole program while previews are drawn.
+class WaitCursor {
+public:
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+} // namespace
+
+frmScreenManager::frmScreenManager(Workspace& workspace, ScreenEditor& mainEditor,
+                                   const PictureLibrary& pictures, QWidget* parent)
+    : QDialog(parent), ws(workspace), mainEditor(mainEditor), pictures(pictures),
+      numbering(ScreenNumbering::forLevel(rom::levelFromText(sm::ss(mainEditor.levelText())))),
+      topScreen(numbering.firstScreen) {
+    buildWindow();
+    Form_Load();
+}
+
 frmScreenManager::~frmScreenManager() = default;
+
+void frmScreenManager::buildWindow() {
+    setObjectName(QStringLiteral("frmScreenManager"));
+    setWindowTitle(tr("Screen Manager"));
+    setModal(true);
+
+    previewGrid = new ScreenPreviews(this);
+    cmdScrollUp = sm::glyphButton(QStringLiteral("\u25B2"), tr("Scroll up"),
+                                  QStringLiteral("cmdScrollUp"), this);
+    cmdScrollDown = sm::glyphButton(QStringLiteral("\u25BC"), tr("Scroll down"),
+                                    QStringLiteral("cmdScrollDown"), this);
+    chkAutoRefresh = new QCheckBox(tr("&Auto-refresh"), this);
+    chkAutoRefresh->setObjectName(QStringLiteral("chkAutoRefresh"));
+    chkAutoRefresh->setChecked(true);
+    cmdRefresh = sm::glyphButton(QStringLiteral("\u21BB"), tr("Refresh"),
+                                 QStringLiteral("cmdRefresh"), this);
+    cmdClose = new QPushButton(tr("&Close"), this);
+    cmdClose->setObjectName(QStringLiteral("cmdClose"));
+
+    tab1 = new QTabBar(this);
+    tab1->setObjectName(QStringLiteral("tab1"));
+    for (const QString& caption :
+         {tr("Screen &Order"), tr("&Enemies"), tr("Power-&ups"), tr("&Pipes")})
+        tab1->addTab(caption);
+    tabOrder = new ScreenOrderTab(ws, numbering, this);
+    tabEnemies = new EnemiesTab(ws, numbering, pictures, this);
+    tabPowerUps = new PowerUpsTab(ws, numbering, this);
+    tabPipes = new PipesTab(ws, numbering, this);
+    fraTab = {tabOrder, tabEnemies, tabPowerUps, tabPipes};
+
+    auto* previewButtons = new QHBoxLayout;
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{cmdScrollUp, cmdScrollDown, chkAutoRefresh, cmdRefresh})
+        previewButtons->addWidget(w);
+    previewButtons->addStretch();
+    auto* left = new QVBoxLayout;
+    left->addWidget(previewGrid);
+    left->addLayout(previewButtons);
+    left->addStretch();
+
+    auto* right = new QVBoxLayout;
+    right->setSpacing(0);
+    right->addWidget(tab1);
+    for (int i = 0; i < 4; ++i) {
+        fraTab[i]->setObjectName(QStringLiteral("fraTab%1").arg(i));
+        fraTab[i]->setFrameShape(QFrame::StyledPanel);
+        fraTab[i]->setFixedSize(TabFrameSize);
+        right->addWidget(fraTab[i]);
+    }
+    right->addStretch();
+    right->addSpacing(8);
+    right->addWidget(cmdClose, 0, Qt::AlignRight);
+
+    auto* root = new QHBoxLayout(this);
+    root->addLayout(left);
+    root->addLayout(right);
+    root->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(tab1, &QTabBar::currentChanged, this, &frmScreenManager::ShowTab);
+    connect(tabOrder, &ScreenOrderTab::screensSwapped, this, &frmScreenManager::screensSwapped);
+    connect(tabOrder, &ScreenOrderTab::screenReplaced, this, [this](int s) { redrawIfShown({s}); });
+    connect(tabEnemies, &EnemiesTab::edited, this, &frmScreenManager::redrawIfShown);
+    connect(tabPowerUps, &PowerUpsTab::edited, this, &frmScreenManager::redrawIfShown);
+    connect(tabPipes, &PipesTab::edited, this, &frmScreenManager::redrawIfShown);
+    connect(cmdScrollUp, &QPushButton::clicked, this, &frmScreenManager::cmdScrollUp_Click);
+    connect(cmdScrollDown, &QPushButton::clicked, this, &frmScreenManager::cmdScrollDown_Click);
+    connect(cmdRefresh, &QPushButton::clicked, this, &frmScreenManager::cmdRefresh_Click);
+    connect(cmdClose, &QPushButton::clicked, this, &frmScreenManager::cmdClose_Click);
+    ShowTab();
+}
+
+void frmScreenManager::Form_Load() {
+    const int count = static_cast<int>(
+        sm::valueOf(qs(ws.kivLevel.GetValue(rom::screensKey(numbering.curLevel)))));
+    for (int i = 1; i <= count + numbering.sharedScreens; ++i) {
+        const int s = numbering.numberOffset + i;
+        tabOrder->addScreen(s, qs(numbering.referenceOf(ws.kivLevel, s)));
+        if (s > 3)
+            tabEnemies->addScreenNumber(s);
+        if (i > 2)
+            tabPipes->addScreenNumber(i);
+    }
+    tabEnemies->fillList();
+    tabPowerUps->fillList();
+    if (numbering.numberOffset == 0)
+        tabPipes->fillList();
+    drawScreens(false);
+}
+
+void frmScreenManager::Form_Unload() {
+    if (unloaded)
+        return;
+    unloaded = true;
+    if (ws.smEnemyChanged)
+        tabEnemies->Tab2WriteKIV();
+    if (ws.smPowerUpChanged)
+        tabPowerUps->Tab3WriteKIV();
+    if (ws.smPipeChanged)
+        tabPipes->Tab4WriteKIV();
+    mainEditor.cmbLevel_Click();
+}
+
+void frmScreenManager::drawScreens(bool autoRefresh) {
+    if (autoRefresh && !chkAutoRefresh->isChecked())
+        return;
+    const WaitCursor hourglass;
+    for (int i = 0; i < ScreenPreviews::Count; ++i) {
+        const int s = topScreen + i;
+        const std::string reference = numbering.referenceOf(ws.kivLevel, s);
+        PictureBox& box = previewGrid->picEditor(i);
+        previewGrid->lblRef(i).clear();
+        box.hide();
+        if (reference == kiv::ConfigFile::NotFound)
+            continue;
+        drawScreen(box, ws.kivLevel, pictures, numbering.levelOfScreen(s), reference);
+        previewGrid->lblRef(i).setText(QString::number(s) + QStringLiteral(": ") + qs(reference));
+        tabEnemies->paintEnemies(box, s);
+        tabPowerUps->paintPowerUps(box, s);
+        if (numbering.numberOffset == 0)
+            tabPipes->paintPipes(box, s);
+        box.show();
+    }
+    const std::string beyond = ws.kivLevel.GetValue(
+        rom::screenKey(numbering.curLevel, numbering.ownPosition(topScreen + 6)));
+    cmdScrollDown->setEnabled(beyond != kiv::ConfigFile::NotFound);
+    cmdScrollUp->setEnabled(topScreen != numbering.firstScreen);
+}
+
+void frmScreenManager::ShowTab() {
+    for (int i = 0; i < 4; ++i)
+        fraTab[i]->setVisible(i == tab1->currentIndex());
+}
+
+void frmScreenManager::cmdScrollUp_Click() {
+    topScreen -= PreviewColumns;
+    drawScreens(false);
+}
+
+void frmScreenManager::cmdScrollDown_Click() {
+    topScreen += PreviewColumns;
+    drawScreens(false);
+}
+
+void frmScreenManager::cmdRefresh_Click() {
+    drawScreens(false);
+}
+
+void frmScreenManager::cmdClose_Click() {
+    close();
+}
+
+void frmScreenManager::done(int result) {
+    Form_Unload();
+    QDialog::done(result);
+}
+
+void frmScreenManager::closeEvent(QCloseEvent* event) {
+    // A window that was never shown closes without passing through done().
+    Form_Unload();
+    QDialog::closeEvent(event);
+}
+
+void frmScreenManager::screensSwapped(int s) {
+    if (s > 4)
+        tabEnemies->swapScreenNumbers(s);
+    tabPowerUps->swapScreenNumbers(s);
+    if (numbering.numberOffset == 0)
+        tabPipes->swapScreenNumbers(s);
+    redrawIfShown({s, s + 1});
+}
+
+void frmScreenManager::redrawIfShown(const QList<int>& screens) {
+    for (int s : screens) {
+        if (s >= topScreen && s < topScreen + ScreenPreviews::Count) {
+            drawScreens(true);
+            return;
+        }
+    }
+}

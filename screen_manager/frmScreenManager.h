@@ -1,9 +1,23 @@
 #pragma once
 
-#include <QDialog>
+#include "screen_manager/ScreenNumbering.h"
 
+#include <QDialog>
+#include <QList>
+
+#include <array>
+
+class EnemiesTab;
 class PictureLibrary;
+class PipesTab;
+class PowerUpsTab;
+class QCheckBox;
+class QFrame;
+class QPushButton;
+class QTabBar;
 class ScreenEditor;
+class ScreenOrderTab;
+class ScreenPreviews;
 struct Workspace;
 
 // The Screen Manager: screen order, enemies, power-ups and pipes of the main window's current
@@ -16,4 +30,54 @@ public:
     frmScreenManager(Workspace& workspace, ScreenEditor& mainEditor, const PictureLibrary& pictures,
                      QWidget* parent = nullptr);
     ~frmScreenManager() override;
+
+    // Redraws the six previews; with `autoRefresh` only when "Auto-refresh" is ticked.
+    void drawScreens(bool autoRefresh);
+    void ShowTab();
+
+    const ScreenNumbering& screenNumbering() const { return numbering; }
+    ScreenOrderTab& screenOrderTab() const { return *tabOrder; }
+    EnemiesTab& enemiesTab() const { return *tabEnemies; }
+    PowerUpsTab& powerUpsTab() const { return *tabPowerUps; }
+    PipesTab& pipesTab() const { return *tabPipes; }
+    ScreenPreviews& previews() const { return *previewGrid; }
+
+public slots:
+    void cmdScrollUp_Click();
+    void cmdScrollDown_Click();
+    void cmdRefresh_Click();
+    void cmdClose_Click();
+    // Every way of closing (Close, Escape, the close box) ends here or in closeEvent.
+    void done(int result) override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildWindow();
+    void Form_Load();
+    void Form_Unload();
+    void screensSwapped(int s);
+    // Redraws (if auto-refresh allows) when one of these screen numbers is previewed.
+    void redrawIfShown(const QList<int>& screens);
+
+    Workspace& ws;
+    ScreenEditor& mainEditor;
+    const PictureLibrary& pictures;
+    const ScreenNumbering numbering;
+    int topScreen;
+    bool unloaded = false;
+
+    QTabBar* tab1 = nullptr;
+    std::array<QFrame*, 4> fraTab{};
+    ScreenOrderTab* tabOrder = nullptr;
+    EnemiesTab* tabEnemies = nullptr;
+    PowerUpsTab* tabPowerUps = nullptr;
+    PipesTab* tabPipes = nullptr;
+    ScreenPreviews* previewGrid = nullptr;
+    QPushButton* cmdScrollUp = nullptr;
+    QPushButton* cmdScrollDown = nullptr;
+    QCheckBox* chkAutoRefresh = nullptr;
+    QPushButton* cmdRefresh = nullptr;
+    QPushButton* cmdClose = nullptr;
 };

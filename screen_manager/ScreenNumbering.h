@@ -1,0 +1,32 @@
+#pragma once
+
+#include <kiv/ConfigFile.h>
+
+#include <string>
+
+// How the screen numbers that the Screen Manager shows relate to the positions that the level
+// document stores. Levels 12, 23 and 43 number their screens from 3; levels 22, 32, 33 and 42
+// start with the first two screens of their world's first level, which they only borrow.
+struct ScreenNumbering {
+    std::string curLevel;
+    int numberOffset = 0;
+    int sharedScreens = 0;
+    std::string sharedLevel;
+    int firstScreen = 1;
+
+    static ScreenNumbering forLevel(const std::string& level);
+
+    // The first two entries of a level that numbers from 1 stay where they are.
+    bool firstTwoFixed() const { return numberOffset == 0; }
+    bool isBorrowed(int s) const { return sharedScreens == 2 && s < 3; }
+    // The level whose design a screen number shows.
+    const std::string& levelOfScreen(int s) const { return isBorrowed(s) ? sharedLevel : curLevel; }
+    // The level's own position of screen number `s` (0 or less for borrowed numbers).
+    int ownPosition(int s) const { return s - numberOffset - sharedScreens; }
+    // The document key holding the reference of screen number `s`.
+    std::string screenKeyOf(int s) const;
+    // The reference of screen number `s`; "[NOT FOUND]" for a number outside the level.
+    std::string referenceOf(const kiv::ConfigFile& kivLevel, int s) const {
+        return kivLevel.GetValue(screenKeyOf(s));
+    }
+};

@@ -1,0 +1,171 @@
+#include "screen_manager/ScreenOrderTab.h"
+
+#include "editor/Workspace.h"
+#include "rom/LevelKeys.h"
+#include "screen_manager/FieldText.h"
+#include "screen_manager/ScreenNumbering.h"
+#include "screen_manager/TabWidgets.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
+ScreenOrderTab::ScreenOrderTab(Workspace& workspace, const ScreenNumbering& numbering,
+                               QWidget* parent)
+    : QFrame(parent), ws(workspace), numbering(numbering) {
+    lblScreens = new QLabel(tr("&Screens:"), this);
+    lblScreens->setObjectName(QStringLiteral("lblScreens"));
+    lstScreens = new QListWidget(this);
+    lstScreens->setObjectName(QStringLiteral("lstScreens"));
+    lblScreens->setBuddy(lstScreens);
+    cmdScreensUp = sm::glyphButton(QStringLiteral("\u25B2"), tr("Move up"),
+                                   QStringLiteral("cmdScreensUp"), this);
+    cmdScreensDown = sm::glyphButton(QStringLiteral("\u25BC"), tr("Move down"),
+                                     QStringLiteral("cmdScreensDown"), this);
+    lblReplace = new QLabel(tr("&Replace with screen:"), this);
+    lblReplace->setObjectName(QStringLiteral("lblReplace"));
+    lstReplace = new QListWidget(this);
+    lstReplace->setObjectName(QStringLiteral("lstReplace"));
+    lblReplace->setBuddy(lstReplace);
+    cmdReplace = sm::glyphButton(QStringLiteral("\u25C0"), tr("Replace"),
+                                 QStringLiteral("cmdReplace"), this);
+
+    auto* buttons = new QVBoxLayout;
+    buttons->addWidget(cmdScreensUp);
+    buttons->addWidget(cmdScreensDown);
+    buttons->addSpacing(24);
+    buttons->addWidget(cmdReplace);
+    buttons->addStretch();
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(lblScreens, 0, 0);
+    grid->addWidget(lblReplace, 0, 2);
+    grid->addWidget(lstScreens, 1, 0);
+    grid->addLayout(buttons, 1, 1);
+    grid->addWidget(lstReplace, 1, 2);
+
+    for (QPushButton* button : {cmdScreensUp, cmdScreensDown, cmdReplace})
+        button->setEnabled(false);
+
+    connect(lstScreens, &QListWidget::currentRowChanged, this, &ScreenOrderTab::lstScreens_Click);
+    connect(lstReplace, &QListWidget::currentRowChanged, this, &ScreenOrderTab::lstReplace_Click);
+    connect(cmdScreensUp, &QPushButton::clicked, this, &ScreenOrderTab::cmdScreensUp_Click);
+    connect(cmdScreensDown, &QPushButton::clicked, this, &ScreenOrderTab::cmdScreensDown_Click);
+    connect(cmdReplace, &QPushButton::clicked, this, &ScreenOrderTab::cmdReplace_Click);
+}
+
+void ScreenOrderTab::addScreen(int number, const QString& reference) {
+    auto* entry = new QListWidgetItem(lstScreens);
+    entry->setText(QString::number(number) + QStringLiteral(": ") + reference);
+    entry->setData(Qt::UserRole, reference);
+    if (lstReplace->findItems(reference, Qt::MatchExactly | Qt::MatchCaseSensitive).isEmpty())
+        lstReplace->addItem(reference);
+}
+
+void ScreenOrderTab::Tab1UpDownButtons() {
+    const int idx = lstScreens->currentRow();
+    bool up = idx > 0;
+    bool down = idx >= 0 && idx < lstScreens->count() - 1;
+    if (numbering.firstTwoFixed() && idx <= 2) {
+        up = false;
+        down = down && idx == 2;
+    }
+    cmdScreensUp->setEnabled(up);
+    cmdScreensDown->setEnabled(down);
+}
+
+void ScreenOrderTab::Tab1ReplaceButton() {
+    const int idx = lstScreens->currentRow();
+    const int with = lstReplace->currentRow();
+    // Nothing to replace or nothing to replace it with.
+    bool enabled = idx >= 0 && with >= 0;
+    if (enabled) {
+        const QString reference = referenceAt(idx);
+        // The level's only use of a design is never replaced away.
+        if (uses(reference) == 1 || lstReplace->item(with)->text() == reference)
+            enabled = false;
+        if (numbering.firstTwoFixed() && (with <= 1 || idx <= 1))
+            enabled = false;
+    }
+    cmdReplace->setEnabled(enabled);
+}
+
+void ScreenOrderTab::Tab1WriteKIV() {
+    const int count = static_cast<int>(
+        sm::valueOf(sm::qs(ws.kivLevel.GetValue(rom::screensKey(numbering.curLevel)))));
+    for (int k = 1; k <= count; ++k) {
+        const int idx = k - 1 + numbering.sharedScreens;
+        if (idx < lstScreens->count())
+            ws.kivLevel.WriteValue(rom::screenKey(numbering.curLevel, k), sm::ss(referenceAt(idx)));
+    }
+}
+
+void ScreenOrderTab::lstScreens_Click() {
+    Tab1UpDownButtons();
+    Tab1ReplaceButton();
+}
+
+void ScreenOrderTab::lstReplace_Click() {
+    Tab1ReplaceButton();
+}
+
+void ScreenOrderTab::cmdScreensUp_Click() {
+    if (!cmdScreensUp->isEnabled())
+        return;
+    const int idx = lstScreens->currentRow() - 1;
+    swapEntries(idx);
+    lstScreens->setCurrentRow(idx);
+    finishEdit();
+    emit screensSwapped(numberAt(idx));
+}
+
+void ScreenOrderTab::cmdScreensDown_Click() {
+    if (!cmdScreensDown->isEnabled())
+        return;
+    const int idx = lstScreens->currentRow();
+    swapEntries(idx);
+    lstScreens->setCurrentRow(idx + 1);
+    finishEdit();
+    emit screensSwapped(numberAt(idx));
+}
+
+void ScreenOrderTab::cmdReplace_Click() {
+    if (!cmdReplace->isEnabled())
+        return;
+    const int idx = lstScreens->currentRow();
+    setEntry(idx, lstReplace->currentItem()->text());
+    finishEdit();
+    emit screenReplaced(numberAt(idx));
+}
+
+int ScreenOrderTab::numberAt(int idx) const {
+    return idx + 1 + numbering.numberOffset;
+}
+
+QString ScreenOrderTab::referenceAt(int idx) const {
+    return lstScreens->item(idx)->data(Qt::UserRole).toString();
+}
+
+void ScreenOrderTab::setEntry(int idx, const QString& reference) {
+    QListWidgetItem* entry = lstScreens->item(idx);
+    entry->setText(QString::number(numberAt(idx)) + QStringLiteral(": ") + reference);
+    entry->setData(Qt::UserRole, reference);
+}
+
+void ScreenOrderTab::swapEntries(int idx) {
+    const QString upper = referenceAt(idx);
+    setEntry(idx, referenceAt(idx + 1));
+    setEntry(idx + 1, upper);
+}
+
+int ScreenOrderTab::uses(const QString& reference) const {
+    int n = 0;
+    for (int i = 0; i < lstScreens->count(); ++i)
+        n += referenceAt(i) == reference ? 1 : 0;
+    return n;
+}
+
+void ScreenOrderTab::finishEdit() {
+    Tab1WriteKIV();
+    ws.smChanged = true;
+}
