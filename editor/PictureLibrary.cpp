@@ -1,7 +1,24 @@
 #include "editor/PictureLibrary.h"
 
+// The pictures are compiled into a static library; naming its registration function here keeps
+// the linker from dropping them. It must stay outside any namespace to find that function.
+static void registerPictures() {
+    static const bool registered = [] {
+        Q_INIT_RESOURCE(pictures);
+        return true;
+    }();
+    (void)registered;
+}
+
+PictureLibrary::PictureLibrary() {
+    registerPictures();
+}
+
 QImage PictureLibrary::picture(int id) const {
-    return QImage(QStringLiteral(":/pictures/%1.png").arg(id));
+    auto found = cache_.constFind(id);
+    if (found == cache_.constEnd())
+        found = cache_.insert(id, QImage(QStringLiteral(":/pictures/%1.png").arg(id)));
+    return *found;
 }
 
 QImage PictureLibrary::LoadObjectPicture(int code, std::string_view level) const {

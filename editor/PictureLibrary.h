@@ -1,15 +1,19 @@
 #pragma once
 
+#include <QHash>
 #include <QImage>
 
 #include <string_view>
 
 // The program's numbered pictures. Universal object pictures are numbered by object code,
 // world pictures 1000 x world + code, the fallback is 500 and enemy pictures 600 + enemy code.
+// Pictures are decoded once and kept, so drawing a screen costs no image decoding.
 class PictureLibrary {
 public:
     static constexpr int FallbackId = 500;
     static constexpr int EnemyBase = 600;
+
+    PictureLibrary();
 
     // The picture with this number, or a null image when there is none.
     QImage picture(int id) const;
@@ -21,4 +25,8 @@ public:
 
     // The picture of an enemy type, or a null image when there is none.
     QImage enemyPicture(int code) const { return picture(EnemyBase + code); }
+
+private:
+    // Every id asked for so far, with a null image for the ids that have no picture.
+    mutable QHash<int, QImage> cache_;
 };
