@@ -1,17 +1,18 @@
 #pragma once
 
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <queue>
 #include <string>
-#include <unordered_map>
+#include <string_view>
 #include <vector>
 
 namespace kiv {
 
 // The ordered table of (key name, key value) slots behind a store. Slots 0 to lastSlot() exist;
 // a slot with an empty name is free. Lookups by name answer from the lowest slot of that name
-// through an index, and new keys take the lowest free slot from a heap of holes, so no
+// through a hash index, and new keys take the lowest free slot from a heap of holes, so no
 // single-key operation scans the table.
 class SlotTable {
 public:
@@ -32,7 +33,8 @@ public:
     // Frees the lowest slot of that name.
     void erase(const std::string& name);
     void clear();
-    void reserve(std::size_t slots);
+    // Sizes the index for that many names ahead of a bulk fill.
+    void reserve(std::size_t names);
 
     template <typename Visit> void forEachEntry(Visit visit) const {
         for (const Slot& slot : slots_) {
@@ -42,21 +44,31 @@ public:
     }
 
 private:
+    // Slots that share a name form a chain, lowest first; its first slot knows the last.
     struct Slot {
         std::string name;
         std::string value;
         int32_t nextSameName = -1;
+        int32_t lastSameName = -1;
     };
-    // The slots that carry one name, lowest first, linked through Slot::nextSameName.
-    struct Chain {
-        int32_t first;
-        int32_t last;
+    // One name of the index: the first slot of its chain. Open addressing, linear probing.
+    struct Bucket {
+        int32_t slot = -1;
+        uint32_t hash = 0;
+        bool empty() const { return slot < 0; }
     };
 
+    static uint32_t hashOf(std::string_view name);
+    std::size_t locate(std::string_view name, uint32_t hash) const;
+    void indexNew(int32_t slot, uint32_t hash);
+    void unindex(std::size_t bucket);
+    void growIndexFor(std::size_t names);
     void addHole();
 
-    std::vector<Slot> slots_;
-    std::unordered_map<std::string, Chain> index_;
+    // A deque grows without moving the slots already there, which keeps filling a new store cheap.
+    std::deque<Slot> slots_;
+    std::vector<Bucket> buckets_;
+    std::size_t names_ = 0;
     std::priority_queue<int32_t, std::vector<int32_t>, std::greater<>> holes_;
 };
 
