@@ -1,0 +1,291 @@
+#include "WritingFixtures.h"
+
+#include "rom/DataUsage.h"
+#include "rom/LevelKeys.h"
+#include "rom/RomReader.h"
+#include "rom/RomWriter.h"
+#include "rom/SampleRom.h"
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+using namespace rom;
+
+namespace {
+
+SectionFlags flags(std::initializer_list<int> sections) {
+    SectionFlags out{};
+    for (int s : sections)
+        out[static_cast<size_t>(s)] = true;
+    return out;
+}
+
+const SectionFlags AllSections = flags({0, 1, 2, 3, 4, 5});
+
+// The sample ROM on disk as the opened file, its loaded document and a scratch store.
+class Saving : public ::testing::Test {
+protected:
+    Saving() {
+        writeBytes(romFile, original);
+        loadROM(romFile, doc);
+    }
+
+    SaveOutcome save(const SectionFlags& sections) {
+        return saveROM(romFile, outFile, doc, scratch, sections);
+    }
+
+    std::vector<uint8_t> bytesOf(const std::string& path, int first, int last) const {
+        const std::vector<uint8_t> all = readBytes(path);
+        return {all.begin() + first, all.begin() + last + 1};
+    }
+
+    TempFolder folder;
+    const std::string romFile = folder.path("game.gb");
+    std::string outFile = folder.path("game_tw_1.gb");
+    const std::vector<uint8_t> original = makeSampleRom(1);
+    kiv::ConfigFile doc;
+    kiv::ConfigFile scratch;
+};
+
+std::string expectedReport(const DataUsage& usage) {
+    std::string report;
+    const char* names[] = {"world 1", "worlds 2 and 4", "world 3"};
+    for (int i = 0; i < 3; ++i)
+        report += std::string("Data written for ") + names[i] + " (" + formatCount(usage.used[i]) +
+                  " used out of " + formatCount(usage.budget[i]) + " bytes)\r\n";
+    return report + "Enemy data written\r\nPower-up data written\r\nPipe data written";
+}
+
+TEST_F(Saving, EverySectionOfALoadedSampleGivesTheSameImage) {
+    const SaveOutcome outcome = save(AllSections);
+
+    ASSERT_EQ(outcome.kind, SaveOutcome::Kind::Saved) << outcome.errorDescription;
+    EXPECT_EQ(readBytes(outFile), original);
+    kiv::ConfigFile usageScratch;
+    const std::string report = expectedReport(dataUsage(doc, usageScratch));
+    EXPECT_EQ(outcome.report, report);
+    EXPECT_EQ(outcome.message, "ROM saved: " + outFile + "\r\n\r\n" + report);
+}
+
+TEST_F(Saving, OtherSamplesAlsoComeBackUnchanged) {
+    for (uint32_t seed : {2u, 77u, 4000000000u}) {
+        SCOPED_TRACE(seed);
+        const std::vector<uint8_t> image = makeSampleRom(seed);
+        writeBytes(romFile, image);
+        kiv::ConfigFile loaded;
+        loadROM(romFile, loaded);
+        ASSERT_EQ(saveROM(romFile, outFile, loaded, scratch, AllSections).kind,
+                  SaveOutcome::Kind::Saved);
+        EXPECT_EQ(readBytes(outFile), image);
+    }
+}
+
+TEST_F(Saving, WithoutFlagsTheOutputIsACopyOfTheOpenedFile) {
+    doc.WriteValue(cellKey("11", doc.GetValue("Screen_11_1"), 0, 0), "99");
+    doc.WriteValue("Enemy_11_x_1", "1");
+    const SaveOutcome outcome = save(SectionFlags{});
+
+    ASSERT_EQ(outcome.kind, SaveOutcome::Kind::Saved);
+    EXPECT_EQ(readBytes(outFile), original);
+    EXPECT_EQ(outcome.report, "");
+    EXPECT_EQ(outcome.message, "ROM saved: " + outFile + "\r\n\r\n");
+}
+
+TEST_F(Saving, OntoTheOpenedFileReplacesIt) {
+    const std::string ref = doc.GetValue("Screen_13_2");
+    doc.WriteValue(cellKey("13", ref, 5, 5), "99");
+    const SaveOutcome outcome = saveROM(romFile, romFile, doc, scratch, flags({SectionWorld1}));
+
+    ASSERT_EQ(outcome.kind, SaveOutcome::Kind::Saved) << outcome.errorDescription;
+    kiv::ConfigFile reloaded;
+    loadROM(romFile, reloaded);
+    EXPECT_EQ(reloaded.GetValue(cellKey("13", reloaded.GetValue("Screen_13_2"), 5, 5)), "99");
+    EXPECT_EQ(folder.entries(), std::vector<std::string>{"game.gb"});
+}
+
+TEST_F(Saving, RewritesTheFirstScreensBlocksWithTheFirstLevelsTable) {
+    for (const char* level : {"21", "31", "41"}) {
+        const std::string first = doc.GetValue(screenKey(level, 1));
+        doc.WriteValue(screenKey(level, 1), doc.GetValue(screenKey(level, 2)));
+        doc.WriteValue(screenKey(level, 2), first);
+    }
+    ASSERT_EQ(save(flags({SectionWorlds2And4, SectionWorld3})).kind, SaveOutcome::Kind::Saved);
+
+    kiv::ConfigFile reloaded;
+    loadROM(outFile, reloaded);
+    for (const FirstScreensBlock& block : FirstScreensBlocks) {
+        SCOPED_TRACE(block.offset);
+        const std::string level(block.fromLevel);
+        const LevelTable& table = *std::find_if(LevelTables.begin(), LevelTables.end(),
+                                                [&](const auto& t) { return t.level == level; });
+        const auto written = bytesOf(outFile, table.first, table.first + 3);
+        ASSERT_NE(written, bytesOf(romFile, table.first, table.first + 3));
+        EXPECT_EQ(bytesOf(outFile, block.offset, block.offset + 3), written);
+        EXPECT_EQ(screenCells(reloaded, level, reloaded.GetValue(screenKey(level, 1))),
+                  screenCells(doc, level, doc.GetValue(screenKey(level, 1))));
+    }
+}
+
+// Replaces world 1's screens: level 11 lists 17 screens taking `level11Bytes` together,
+// levels 12 and 13 repeat one empty screen each (20 bytes).
+void setWorld1Size(kiv::ConfigFile& doc, long level11Bytes) {
+    const auto list = [&](const std::string& level, int count, auto refOf) {
+        for (int k = 1; k <= count; ++k) {
+            const std::string ref = refOf(k);
+            doc.WriteValue(screenKey(level, k), ref);
+            doc.WriteValue(markerKey(level, ref), "Y");
+        }
+    };
+    list("12", 14, [](int) { return std::string("50100"); });
+    list("13", 17, [](int) { return std::string("50200"); });
+    list("11", 17, [](int k) { return num(50000 + k); });
+    for (int k = 1; k <= 17; ++k) {
+        long remaining = level11Bytes / 17 + (k <= level11Bytes % 17 ? 1 : 0) - ScreenColumns;
+        for (int x = 0; x < ScreenColumns && remaining > 0; ++x) {
+            long group = std::min(remaining, 17L); // a header and up to 16 distinct objects
+            if (remaining - group == 1)
+                --group;
+            for (int y = 0; y < group - 1; ++y)
+                doc.WriteValue(cellKey("11", num(50000 + k), x, y), num(y + 1));
+            remaining -= group;
+        }
+    }
+}
+
+TEST_F(Saving, AWorldMayTakeOneByteMoreThanItsBudget) {
+    setWorld1Size(doc, 5848 - 40);
+    kiv::ConfigFile usageScratch;
+    ASSERT_EQ(dataUsage(doc, usageScratch).used[0], 5847);
+    const SaveOutcome outcome = save(flags({SectionWorld1}));
+
+    ASSERT_EQ(outcome.kind, SaveOutcome::Kind::Saved) << outcome.errorDescription;
+    EXPECT_EQ(outcome.report, "Data written for world 1 (5,847 used out of 5,847 bytes)\r\n");
+    kiv::ConfigFile reloaded;
+    loadROM(outFile, reloaded);
+    EXPECT_EQ(screenCells(reloaded, "11", reloaded.GetValue("Screen_11_17")),
+              screenCells(doc, "11", "50017"));
+}
+
+TEST_F(Saving, AWorldOverItsBudgetIsRefusedAndTheOutputKeepsTheOpenedBytes) {
+    setWorld1Size(doc, 5849 - 40);
+    const SaveOutcome outcome = save(AllSections);
+
+    ASSERT_EQ(outcome.kind, SaveOutcome::Kind::Refused);
+    EXPECT_EQ(outcome.message,
+              "Unable to save ROM as data usage for world 1 is: 5,848 out of 5,847");
+    EXPECT_EQ(readBytes(outFile), original);
+}
+
+TEST_F(Saving, ARefusalOfWorlds2And4KeepsWorld1Written) {
+    const std::string ref = doc.GetValue("Screen_13_2");
+    doc.WriteValue(cellKey("13", ref, 5, 5), "99");
+    for (int k = 1; k <= 25; ++k)
+        for (int x = 0; x < ScreenColumns; ++x)
+            for (int y = 0; y < ScreenRows; ++y)
+                doc.WriteValue(cellKey("41", doc.GetValue(screenKey("41", k)), x, y), num(y));
+    const SaveOutcome outcome = save(AllSections);
+
+    ASSERT_EQ(outcome.kind, SaveOutcome::Kind::Refused);
+    kiv::ConfigFile usageScratch;
+    EXPECT_EQ(outcome.message, "Unable to save ROM as data usage for world 2 and 4 is: " +
+                                   formatCount(dataUsage(doc, usageScratch).used[1]) +
+                                   " out of 10,544");
+    kiv::ConfigFile reloaded;
+    loadROM(outFile, reloaded);
+    EXPECT_EQ(reloaded.GetValue(cellKey("13", reloaded.GetValue("Screen_13_2"), 5, 5)), "99");
+    EXPECT_EQ(bytesOf(outFile, 0x4000, 0x7FFF),
+              std::vector<uint8_t>(original.begin() + 0x4000, original.begin() + 0x8000));
+}
+
+TEST_F(Saving, AListedScreenWithoutADesignIsAnError) {
+    doc.WriteValue("Screen_12_3", "12345");
+    const SaveOutcome outcome = save(flags({SectionWorld1}));
+    EXPECT_EQ(outcome.kind, SaveOutcome::Kind::Failed);
+    EXPECT_EQ(outcome.errorNumber, kiv::errors::TypeMismatch);
+    EXPECT_NE(outcome.errorDescription.find("12345"), std::string::npos);
+}
+
+// Failures write nothing: the output and the opened file keep what they held.
+TEST_F(Saving, AValueOutOfRangeFailsAndLeavesTheOutputUntouched) {
+    writeBytes(outFile, {1, 2, 3});
+    doc.WriteValue("Enemy_43_screen_5", "27");
+    const SaveOutcome outcome = save(AllSections);
+
+    EXPECT_EQ(outcome.kind, SaveOutcome::Kind::Failed);
+    EXPECT_EQ(outcome.errorNumber, kiv::errors::Overflow);
+    EXPECT_EQ(readBytes(outFile), (std::vector<uint8_t>{1, 2, 3}));
+    EXPECT_EQ(readBytes(romFile), original);
+    EXPECT_EQ(folder.entries(), (std::vector<std::string>{"game.gb", "game_tw_1.gb"}));
+}
+
+TEST_F(Saving, AFailedSaveOntoTheOpenedFileLeavesItAsItWas) {
+    doc.WriteValue("Pipe_22_exity_2", "40");
+    const SaveOutcome outcome = saveROM(romFile, romFile, doc, scratch, AllSections);
+    EXPECT_EQ(outcome.kind, SaveOutcome::Kind::Failed);
+    EXPECT_EQ(readBytes(romFile), original);
+    EXPECT_EQ(folder.entries(), std::vector<std::string>{"game.gb"});
+}
+
+TEST_F(Saving, AMissingOpenedFileIsFileNotFound) {
+    std::filesystem::remove(romFile);
+    const SaveOutcome outcome = save(AllSections);
+    EXPECT_EQ(outcome.kind, SaveOutcome::Kind::Failed);
+    EXPECT_EQ(outcome.errorNumber, kiv::errors::FileNotFound);
+    EXPECT_TRUE(folder.entries().empty());
+}
+
+TEST_F(Saving, AMissingOutputFolderIsPathNotFound) {
+    outFile = folder.path("gone/out.gb");
+    const SaveOutcome outcome = save(AllSections);
+    EXPECT_EQ(outcome.kind, SaveOutcome::Kind::Failed);
+    EXPECT_EQ(outcome.errorNumber, kiv::errors::PathNotFound);
+    EXPECT_EQ(folder.entries(), std::vector<std::string>{"game.gb"});
+}
+
+TEST_F(Saving, AnUnwritableFolderIsPermissionDenied) {
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "folder permissions do not bind the superuser";
+    std::filesystem::create_directory(folder.path("locked"));
+    std::filesystem::permissions(folder.path("locked"), std::filesystem::perms::owner_read |
+                                                            std::filesystem::perms::owner_exec);
+    outFile = folder.path("locked/out.gb");
+    const SaveOutcome outcome = save(AllSections);
+    std::filesystem::permissions(folder.path("locked"), std::filesystem::perms::owner_all);
+    EXPECT_EQ(outcome.errorNumber, kiv::errors::PermissionDenied);
+    EXPECT_FALSE(std::filesystem::exists(outFile));
+}
+
+TEST_F(Saving, AnOpenedFileTooShortForAnImageIsRefused) {
+    writeBytes(romFile, std::vector<uint8_t>(original.begin(), original.begin() + 1000));
+    const SaveOutcome outcome = save(SectionFlags{});
+    EXPECT_EQ(outcome.kind, SaveOutcome::Kind::Failed);
+    EXPECT_FALSE(std::filesystem::exists(outFile));
+}
+
+TEST(SaveName, TakesTheFirstFreeNumber) {
+    TempFolder folder;
+    writeBytes(folder.path("game.gb"), {});
+    writeBytes(folder.path("game_tw_1.gb"), {});
+    EXPECT_EQ(proposeSaveName(folder.path("game.gb")), folder.path("game_tw_2.gb"));
+}
+
+TEST(SaveName, KeepsAPathWithoutAPointWhole) {
+    TempFolder folder;
+    EXPECT_EQ(proposeSaveName(folder.path("game")), folder.path("game_tw_1.gb"));
+    EXPECT_EQ(proposeSaveName(folder.path("v1.2/game")), folder.path("v1.2/game_tw_1.gb"));
+    EXPECT_EQ(proposeSaveName(folder.path("v1.2/game.rom.gb")),
+              folder.path("v1.2/game.rom_tw_1.gb"));
+}
+
+TEST(CountFormat, GroupsThousandsAndShowsZeroAsNothing) {
+    EXPECT_EQ(formatCount(0), "");
+    EXPECT_EQ(formatCount(7), "7");
+    EXPECT_EQ(formatCount(999), "999");
+    EXPECT_EQ(formatCount(5847), "5,847");
+    EXPECT_EQ(formatCount(10544), "10,544");
+    EXPECT_EQ(formatCount(1234567), "1,234,567");
+    EXPECT_EQ(formatCount(-1), "-1");
+}
+
+} // namespace
