@@ -53,6 +53,11 @@ protected:
     fs::path folder_;
 };
 
+struct FileCase {
+    std::string file;
+    int error;
+};
+
 ConfigFile storeWith(const std::string& getAll) {
     ConfigFile store;
     store.WriteAll(getAll);
@@ -225,16 +230,16 @@ TEST_F(StoreFile, LoadTakesExactlyCapacityLines) {
 TEST_F(StoreFile, LoadReportsWhyTheFileCannotBeRead) {
     writeBytes(path("plain.txt"), "a=1\r\n");
     fs::create_directory(path("folder"));
-    const std::pair<std::string, int> cases[] = {
+    const FileCase cases[] = {
         {path("missing.txt"), 53},
         {path("no-folder/file.txt"), 76},
         {path("plain.txt/file.txt"), 76},
         {path("folder"), 75},
     };
-    for (const auto& [file, error] : cases) {
+    for (const FileCase& c : cases) {
         ConfigFile store = storeWith("old=1");
-        EXPECT_EQ(errorNumberOf([&] { store.ConfigLoad(file); }), error) << file;
-        EXPECT_EQ(store.LastSlot(), -1) << file;
+        EXPECT_EQ(errorNumberOf([&] { store.ConfigLoad(c.file); }), c.error) << c.file;
+        EXPECT_EQ(store.LastSlot(), -1) << c.file;
     }
 }
 
@@ -247,13 +252,13 @@ TEST_F(StoreFile, SaveReplacesExistingFileWholly) {
 
 TEST_F(StoreFile, FailedSaveReportsErrorAndLeavesStoreAndFolderAsTheyWere) {
     fs::create_directory(path("folder"));
-    const std::pair<std::string, int> cases[] = {
+    const FileCase cases[] = {
         {path("no-folder/f.txt"), 76},
         {path("folder"), 75},
     };
     const ConfigFile store = storeWith("a=1\r\nb=2");
-    for (const auto& [file, error] : cases) {
-        EXPECT_EQ(errorNumberOf([&] { store.ConfigSave(file); }), error) << file;
+    for (const FileCase& c : cases) {
+        EXPECT_EQ(errorNumberOf([&] { store.ConfigSave(c.file); }), c.error) << c.file;
         EXPECT_EQ(store.GetAll(), "a=1\r\nb=2");
         EXPECT_EQ(filesInFolder(), 1u);
     }
