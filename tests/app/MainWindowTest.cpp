@@ -3,11 +3,13 @@
 #include "editor/ScreenEditor.h"
 #include "rom/LevelKeys.h"
 #include "rom/SampleRom.h"
+#include "tests/support/SampleWorkspace.h"
 #include "tests/support/ScriptedDialogs.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QFile>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -21,11 +23,6 @@ namespace {
 
 const QString RomFilter = QStringLiteral("Game Boy ROMs (*.gb)|*.gb|All files (*.*)|*.*");
 const QString LevelDataFilter = QStringLiteral("Tarnwick Data (*.twd)|*.twd|All files (*.*)|*.*");
-
-// A catalogue just big enough for the editor to list objects in every world.
-const char* const Catalogue = "Universal=1\r\nCodeU1=19\r\nDescU1=Block\r\n"
-                              "World1=0\r\nWorld2=0\r\nWorld3=0\r\nWorld4=0\r\n"
-                              "Enemies=0\r\nPowerUps=0\r\n";
 
 void writeFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);
@@ -59,10 +56,12 @@ private:
     Workspace& ws() const { return window->workspace(); }
     std::string document() const { return ws().kivLevel.GetAll(); }
 
-    // Starts the window as the program does, opening `commandLine` when it is not empty.
-    bool start(const QString& commandLine = QString()) {
+    // Starts the window as the program does, with the catalogue beside the test program,
+    // opening `commandLine` when it is not empty.
+    bool start(const QString& commandLine = QString(),
+               const QString& programFolder = QCoreApplication::applicationDirPath()) {
         window = std::make_unique<frmTW>(*dialogs);
-        return window->Form_Load(dir->path(), commandLine);
+        return window->Form_Load(programFolder, commandLine);
     }
     void startWithRom() {
         QVERIFY(start(romPath));
@@ -117,9 +116,8 @@ private slots:
         dir = std::make_unique<QTemporaryDir>();
         QVERIFY(dir->isValid());
         dialogs = std::make_unique<ScriptedDialogs>();
-        writeFile(path("Objects.txt"), Catalogue);
-        romPath = path("sample.gb");
-        writeFile(romPath, sampleRom());
+        romPath = writeSampleRom(dir->path());
+        QVERIFY(!romPath.isEmpty());
     }
     void cleanup() {
         window.reset();
@@ -149,8 +147,7 @@ private slots:
     }
 
     void startUpEndsWithoutCatalogue() {
-        QVERIFY(QFile::remove(path("Objects.txt")));
-        QVERIFY(!start(romPath));
+        QVERIFY(!start(romPath, dir->path()));
         const auto shown = dialogs->lastMessage();
         QCOMPARE(shown.title, QStringLiteral("Tarnwick"));
         QCOMPARE(shown.icon, Icon::Critical);
@@ -250,7 +247,7 @@ private slots:
                           Icon::Question);
             QCOMPARE(questions[0].buttons, Dialogs::Buttons::YesNoCancel);
         }
-        QCOMPARE(ws().dataChanged, changed && !closes);
+        QCOMPARE(ws().dataChanged, changed && files.isEmpty()); // only a save clears it
         QVERIFY(dialogs->answers.isEmpty());
     }
 
@@ -408,6 +405,8 @@ private slots:
         QFETCH(QString, file);
         QFETCH(QString, text);
         QFETCH(Icon, icon);
+        QVERIFY(QFile::copy(QCoreApplication::applicationDirPath() + "/Objects.txt",
+                            path("Objects.txt")));
         startWithRom();
         const std::string loaded = document();
         dialogs->files = {path(file)};
