@@ -22,6 +22,8 @@ bool parentFolderExists(const std::string& path) {
 }
 
 Error errorFor(int err, const std::string& path) {
+    if (path.empty())
+        return Error::standard(errors::PathFileAccess);
     switch (err) {
     case ENOENT:
         return Error::standard(parentFolderExists(path) ? errors::FileNotFound
@@ -120,6 +122,8 @@ std::string readAll(const std::string& path) {
 // Writing straight into the target would leave a torn file behind if the write failed half
 // way, so the bytes go to a file in the same folder that then takes the target's place.
 void replaceWith(const std::string& path, std::string_view bytes) {
+    if (path.empty())
+        throw Error::standard(errors::PathFileAccess);
     struct stat existing {};
     const bool exists = ::stat(path.c_str(), &existing) == 0;
     if (exists && S_ISDIR(existing.st_mode))

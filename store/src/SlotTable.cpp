@@ -58,7 +58,7 @@ void SlotTable::append(std::string name, std::string value) {
     const uint32_t hash = hashOf(name);
     const auto slot = static_cast<int32_t>(slots_.size());
     slots_.push_back({std::move(name), std::move(value)});
-    const Bucket& bucket = buckets_.empty() ? Bucket{} : buckets_[locate(slots_[slot].name, hash)];
+    const Bucket bucket = buckets_.empty() ? Bucket{} : buckets_[locate(slots_[slot].name, hash)];
     if (bucket.empty()) {
         indexNew(slot, hash);
         return;

@@ -235,6 +235,7 @@ TEST_F(StoreFile, LoadReportsWhyTheFileCannotBeRead) {
         {path("no-folder/file.txt"), 76},
         {path("plain.txt/file.txt"), 76},
         {path("folder"), 75},
+        {"", 75},
     };
     for (const FileCase& c : cases) {
         ConfigFile store = storeWith("old=1");
@@ -255,6 +256,7 @@ TEST_F(StoreFile, FailedSaveReportsErrorAndLeavesStoreAndFolderAsTheyWere) {
     const FileCase cases[] = {
         {path("no-folder/f.txt"), 76},
         {path("folder"), 75},
+        {"", 75},
     };
     const ConfigFile store = storeWith("a=1\r\nb=2");
     for (const FileCase& c : cases) {
