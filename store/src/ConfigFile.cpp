@@ -5,8 +5,8 @@
 #include "SlotTable.h"
 #include "Utf8.h"
 
+#include <algorithm>
 #include <charconv>
-#include <cstring>
 #include <string_view>
 
 namespace kiv {
@@ -56,7 +56,7 @@ std::string replaceAll(std::string_view text, std::string_view from, std::string
     }
 }
 
-// Fills the table with one slot per line: the name before the first "=", the value after it.
+// Stores one line as a new slot: the name before the first "=", the value after it.
 void storeLine(SlotTable& table, std::string_view line) {
     const std::size_t equals = line.find('=');
     if (equals == std::string_view::npos)
@@ -64,11 +64,64 @@ void storeLine(SlotTable& table, std::string_view line) {
     table.append(std::string(line.substr(0, equals)), std::string(line.substr(equals + 1)));
 }
 
-std::size_t countOf(std::string_view text, char ch) {
-    std::size_t count = 0;
-    for (const char c : text)
-        count += c == ch;
-    return count;
+// In a store file a line ends at a carriage return, which takes a directly following line feed
+// with it; a line feed alone is text. Blank lines take no slot.
+void storeFileLines(SlotTable& table, std::string_view text) {
+    table.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\r')) + 1);
+    for (std::size_t pos = 0; pos < text.size();) {
+        const std::size_t end = std::min(text.find('\r', pos), text.size());
+        if (end > pos)
+            storeLine(table, text.substr(pos, end - pos));
+        pos = end + 1;
+        if (pos < text.size() && text[pos] == '\n')
+            ++pos;
+    }
+}
+
+// Text from GetAll: every line break ends a line and every line takes a slot.
+void storeTextLines(SlotTable& table, std::string_view text) {
+    if (text.empty())
+        return;
+    table.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1);
+    for (std::size_t pos = 0;;) {
+        const std::size_t end = text.find(LineBreak, pos);
+        storeLine(table, text.substr(pos, end - pos));
+        if (end == std::string_view::npos)
+            return;
+        pos = end + LineBreak.size();
+    }
+}
+
+// Replaces the whole content; a fill that fails leaves the table empty, not half filled.
+template <typename Fill> void refill(SlotTable& table, Fill fill) {
+    table.clear();
+    try {
+        fill();
+    } catch (...) {
+        table.clear();
+        throw;
+    }
+}
+
+// The characters from `begin` to `end` of a text being split, escaped so that the item holds
+// neither "&" nor a line break of its own.
+std::string escapedPiece(std::string_view text, std::size_t begin, std::size_t end) {
+    std::string piece = replaceAll(text.substr(begin, end - begin), "&", EscapedAmpersand);
+    piece = replaceAll(piece, LineBreak, EscapedLineBreak);
+    // A line break cut in two is stored whole in the piece that holds its carriage return.
+    if (begin > 0 && text[begin - 1] == '\r' && text[begin] == '\n')
+        piece.erase(0, 1);
+    if (end < text.size() && text[end - 1] == '\r' && text[end] == '\n')
+        piece.replace(piece.size() - 1, 1, EscapedLineBreak);
+    return piece;
+}
+
+std::size_t entriesTextSize(const SlotTable& table) {
+    std::size_t size = 0;
+    table.forEachEntry([&](const std::string& name, const std::string& value) {
+        size += name.size() + 1 + value.size() + LineBreak.size();
+    });
+    return size;
 }
 
 } // namespace
@@ -97,11 +150,7 @@ int32_t ConfigFile::LastSlot() const {
 
 void ConfigFile::ConfigSave(const std::string& FileName) const {
     std::string bytes;
-    std::size_t size = 0;
-    d->table.forEachEntry([&](const std::string& name, const std::string& value) {
-        size += name.size() + value.size() + 3;
-    });
-    bytes.reserve(size);
+    bytes.reserve(entriesTextSize(d->table));
     d->table.forEachEntry([&](const std::string& name, const std::string& value) {
         cp1252::appendEncoded(bytes, name);
         bytes += '=';
@@ -112,25 +161,7 @@ void ConfigFile::ConfigSave(const std::string& FileName) const {
 }
 
 void ConfigFile::ConfigLoad(const std::string& FileName) {
-    DelAll();
-    try {
-        const std::string text = cp1252::toUtf8(file::readAll(FileName));
-        d->table.reserve(countOf(text, '\r') + 1);
-        // A line ends at a carriage return, which takes a directly following line feed with it.
-        for (std::size_t pos = 0; pos < text.size();) {
-            std::size_t end = text.find('\r', pos);
-            if (end == std::string::npos)
-                end = text.size();
-            if (end > pos)
-                storeLine(d->table, std::string_view(text).substr(pos, end - pos));
-            pos = end + 1;
-            if (pos < text.size() && text[pos] == '\n')
-                ++pos;
-        }
-    } catch (...) {
-        DelAll();
-        throw;
-    }
+    refill(d->table, [&] { storeFileLines(d->table, cp1252::toUtf8(file::readAll(FileName))); });
 }
 
 std::string ConfigFile::GetValue(const std::string& KeyName, const std::string& DefValue) const {
@@ -161,12 +192,8 @@ void ConfigFile::DelAll() {
 }
 
 std::string ConfigFile::GetAll() const {
-    std::size_t size = 0;
-    d->table.forEachEntry([&](const std::string& name, const std::string& value) {
-        size += name.size() + value.size() + 3;
-    });
     std::string text;
-    text.reserve(size);
+    text.reserve(entriesTextSize(d->table));
     d->table.forEachEntry([&](const std::string& name, const std::string& value) {
         text.append(name).append("=").append(value).append(LineBreak);
     });
@@ -176,23 +203,7 @@ std::string ConfigFile::GetAll() const {
 }
 
 void ConfigFile::WriteAll(const std::string& NewConfig) {
-    DelAll();
-    if (NewConfig.empty())
-        return;
-    try {
-        const std::string_view text = NewConfig;
-        d->table.reserve(countOf(text, '\n') + 1);
-        for (std::size_t pos = 0;;) {
-            const std::size_t end = text.find(LineBreak, pos);
-            storeLine(d->table, text.substr(pos, end - pos));
-            if (end == std::string_view::npos)
-                break;
-            pos = end + LineBreak.size();
-        }
-    } catch (...) {
-        DelAll();
-        throw;
-    }
+    refill(d->table, [&] { storeTextLines(d->table, NewConfig); });
 }
 
 void ConfigFile::SetCountAdd(const std::string& SetName) {
@@ -283,13 +294,7 @@ void ConfigFile::SetSplit(const std::string& SetName, const std::string& KeyName
     int64_t item = 1;
     for (std::size_t pos = 0; pos < text.size(); ++item) {
         const std::size_t end = utf8::advance(text, pos, static_cast<std::size_t>(Length));
-        std::string piece = replaceAll(text.substr(pos, end - pos), "&", EscapedAmpersand);
-        piece = replaceAll(piece, LineBreak, EscapedLineBreak);
-        // A line break cut in two is stored whole in the piece that holds its carriage return.
-        if (pos > 0 && text[pos - 1] == '\r' && text[pos] == '\n')
-            piece.erase(0, 1);
-        if (end < text.size() && text[end - 1] == '\r' && text[end] == '\n')
-            piece.replace(piece.size() - 1, 1, EscapedLineBreak);
+        const std::string piece = escapedPiece(text, pos, end);
         ignoringErrors([&] { WriteValue(itemKey(KeyName, item), piece); });
         pos = end;
     }
@@ -297,6 +302,7 @@ void ConfigFile::SetSplit(const std::string& SetName, const std::string& KeyName
 }
 
 std::string ConfigFile::SetJoin(const std::string& SetName, const std::string& KeyName) const {
+    // A missing count is 0 here, and so is any count below 0.
     const int32_t count = parseCount(GetValue(SetName, "0"));
     std::string text;
     for (int64_t i = 1; i <= count; ++i) {
