@@ -1,0 +1,178 @@
+// The enemy, power-up and pipe tabs: rows built from the document, editing through the boxes,
+// sorting, and writing back in list order when the window closes.
+
+#include "screen_manager/EnemiesTab.h"
+#include "screen_manager/PipesTab.h"
+#include "screen_manager/PowerUpsTab.h"
+#include "tests/screen_manager/ManagerFixture.h"
+
+#include <QCheckBox>
+#include <QTest>
+
+#include <algorithm>
+
+class ListTabsTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<ManagerFixture> fx;
+
+private slots:
+    void init() { fx = std::make_unique<ManagerFixture>(); }
+    void cleanup() { fx.reset(); }
+
+    void enemyEditSnapsXOnScreenFourAndWritesInListOrder() {
+        fx->parkEnemies("11");
+        fx->setEnemy("11", 5, 2, 1, "C5", "0");
+        auto sm = fx->open("1-1");
+        QTreeWidget* list = sm->enemiesTab().list();
+        QTreeWidgetItem* row = list->topLevelItem(0);
+        QCOMPARE(QStringList({row->text(0), row->text(1), row->text(2), row->text(3), row->text(4),
+                              row->text(5)}),
+                 QStringList({"Walking mushroom", "N", "4", "1", "C5", "041"}));
+
+        list->setCurrentItem(row);
+        QCOMPARE(row->text(EnemiesTab::ColX), "1"); // showing a row changes nothing
+        QVERIFY(!fx->ws.smEnemyChanged);
+        choose(sm.get(), "cmbX", "0");
+        QCOMPARE(row->text(EnemiesTab::ColX), "2");
+        QCOMPARE(row->text(EnemiesTab::ColSX), "042");
+        sm->findChild<QCheckBox*>("chkHard")->click();
+        choose(sm.get(), "cmbType", "Leaping fish");
+        QCOMPARE(row->text(EnemiesTab::ColHard), "Y");
+        QVERIFY(fx->ws.smEnemyChanged);
+
+        sm->close();
+        // The row sorted first, so it is written as record 1.
+        QCOMPARE(fx->get(rom::enemyKey("11", "screen", 1)), "2");
+        QCOMPARE(fx->get(rom::enemyKey("11", "x", 1)), "2");
+        QCOMPARE(fx->get(rom::enemyKey("11", "y", 1)), "C5");
+        QCOMPARE(fx->get(rom::enemyKey("11", "type", 1)), "10");
+        QCOMPARE(fx->get(rom::enemyKey("11", "hard", 1)), "Y");
+        QCOMPARE(fx->get(rom::enemyKey("11", "screen", 5)), "15");
+        QCOMPARE(fx->get(rom::enemiesKey("11")), std::to_string(fx->enemyCount("11")));
+    }
+
+    // A type the catalogue does not know shows no description, and is written back as stored.
+    void unknownTypesSurviveAWriteBack() {
+        fx->parkEnemies("11");
+        fx->setEnemy("11", 1, 3, 0, "5", "7F");
+        const int p = fx->parkPowerUps("11");
+        fx->setPowerUp(p, "11", 3, 0, "99");
+        auto sm = fx->open("1-1");
+
+        QTreeWidget* enemies = sm->enemiesTab().list();
+        QCOMPARE(enemies->topLevelItem(0)->text(EnemiesTab::ColType), "");
+        enemies->setCurrentItem(enemies->topLevelItem(0));
+        choose(sm.get(), "cmbY", "45");
+        QTreeWidget* powerUps = sm->powerUpsTab().list();
+        QTreeWidgetItem* powerUp = rowWith(powerUps, PowerUpsTab::ColLSX, "110300");
+        QCOMPARE(powerUp->text(PowerUpsTab::ColType), "");
+        powerUps->setCurrentItem(powerUp);
+        choose(sm.get(), "cmbXP", "7");
+
+        sm->close();
+        QCOMPARE(fx->get(rom::enemyKey("11", "type", 1)), "7F");
+        QCOMPARE(fx->get(rom::enemyKey("11", "y", 1)), "45");
+        QCOMPARE(fx->get(rom::powerUpKey("type", p)), "99");
+        QCOMPARE(fx->get(rom::powerUpKey("x", p)), "7");
+    }
+
+    // The position byte: low nibble the row, bit 4 sixteen rows lower, bits 6 and 7 half cells
+    // to the right; the picture's bottom edge stands on the top of the row.
+    void enemyPicturesStandOnTheirRow_data() {
+        QTest::addColumn<QString>("x");
+        QTest::addColumn<QString>("y");
+        QTest::addColumn<QPoint>("topLeft");
+        QTest::newRow("C5") << "3"
+                            << "C5" << QPoint(96 + 24, 64 - 32);
+        QTest::newRow("13 below the screen") << "0"
+                                             << "13" << QPoint(0, 288 - 32);
+        QTest::newRow("one digit") << "2"
+                                   << "5" << QPoint(64, 64 - 32);
+        QTest::newRow("4F") << "1"
+                            << "4F" << QPoint(32 + 8, 224 - 32);
+        QTest::newRow("9A") << "0"
+                            << "9A" << QPoint(16, 144 + 256 - 32);
+    }
+    void enemyPicturesStandOnTheirRow() {
+        QFETCH(QString, x);
+        QFETCH(QString, y);
+        QFETCH(QPoint, topLeft);
+        const QImage picture(32, 32, QImage::Format_RGB32);
+        QCOMPARE(EnemiesTab::Tab2EnemyCoordinates(picture, x, y), topLeft);
+    }
+
+    void powerUpMovedToAnotherLevelChangesItsRecord() {
+        const int p = fx->parkPowerUps("11");
+        fx->setPowerUp(p, "11", 10, 1, "192");
+        fx->setPowerUp(p + 1, "11", 9, 3, "40");
+        auto sm = fx->open("1-1");
+        QTreeWidget* list = sm->powerUpsTab().list();
+        QCOMPARE(list->topLevelItemCount(), 75);
+        const QStringList levels = columnTexts(list, PowerUpsTab::ColLevel);
+        QVERIFY(levels.contains("1-2") && levels.contains("4-3"));
+        QStringList keys = columnTexts(list, PowerUpsTab::ColLSX);
+        QVERIFY(std::is_sorted(keys.begin(), keys.end()));
+        QCOMPARE(keys.mid(0, 2), QStringList({"110903", "111001"})); // screen 10 after 9
+
+        list->setCurrentItem(list->topLevelItem(0));
+        choose(sm.get(), "cmbLevelP", "1-2");
+        QCOMPARE(list->currentItem()->text(PowerUpsTab::ColLSX), "120903");
+        keys = columnTexts(list, PowerUpsTab::ColLSX);
+        QVERIFY(std::is_sorted(keys.begin(), keys.end()));
+        QVERIFY(fx->ws.smPowerUpChanged);
+
+        sm->close();
+        int moved = 0;
+        std::string previous;
+        for (int k = 1; k <= rom::PowerUpCount; ++k) {
+            const std::string level = fx->get(rom::powerUpKey("level", k));
+            QVERIFY2(previous <= level, "records stay grouped by level");
+            previous = level;
+            if (level == "12" && fx->get(rom::powerUpKey("screen", k)) == "9" &&
+                fx->get(rom::powerUpKey("x", k)) == "3")
+                moved = k;
+        }
+        QVERIFY(moved > 0);
+        QCOMPARE(fx->get(rom::powerUpKey("type", moved)), "40");
+        QCOMPARE(fx->get(rom::powerUpKey("screen", p)), "10");
+    }
+
+    void pipesSortOnEntryAndKeepUnofferedValues() {
+        fx->setPipe("11", 1, 8, 3, 1, 9, "4", 12);
+        fx->setPipe("11", 2, 6, 10, 2, 7, "5.5", 11);
+        auto sm = fx->open("1-1");
+        QTreeWidget* list = sm->pipesTab().list();
+        QCOMPARE(columnTexts(list, PipesTab::ColSX), QStringList({"0610", "0803"}));
+
+        list->setCurrentItem(list->topLevelItem(1));
+        choose(sm.get(), "cmbEntry", "5");
+        QCOMPARE(columnTexts(list, PipesTab::ColSX), QStringList({"0503", "0610"}));
+        list->setCurrentItem(list->topLevelItem(1));
+        choose(sm.get(), "cmbExitY", "3");
+        QCOMPARE(list->topLevelItem(1)->text(PipesTab::ColExitX), "5.5");
+        QVERIFY(fx->ws.smPipeChanged);
+
+        sm->close();
+        const char* fields[] = {"entryscreen", "entryx", "bonusscreen",
+                                "exitscreen",  "exitx",  "exity"};
+        QStringList first, second;
+        for (const char* field : fields) {
+            first << QString::fromStdString(fx->get(rom::pipeKey("11", field, 1)));
+            second << QString::fromStdString(fx->get(rom::pipeKey("11", field, 2)));
+        }
+        QCOMPARE(first, QStringList({"5", "3", "1", "9", "4", "12"}));
+        QCOMPARE(second, QStringList({"6", "10", "2", "7", "5.5", "3"}));
+    }
+
+    void levelsWithoutPipesListNone() {
+        auto sm = fx->open("4-3");
+        QCOMPARE(sm->pipesTab().list()->topLevelItemCount(), 0);
+        QVERIFY(!sm->findChild<ChoiceBox*>("cmbEntry")->isEnabled());
+        sm->close();
+        QCOMPARE(fx->get(rom::pipeKey("43", "entryscreen", 1)), kiv::ConfigFile::NotFound);
+    }
+};
+
+QTEST_MAIN(ListTabsTest)
+#include "ListTabsTest.moc"
