@@ -8,8 +8,6 @@
 namespace kiv {
 
 const std::string* SlotTable::find(const std::string& name) const {
-    if (buckets_.empty())
-        return nullptr;
     const Bucket& bucket = buckets_[locate(name, hashOf(name))];
     return bucket.empty() ? nullptr : &slots_[bucket.slot].value;
 }
@@ -24,11 +22,9 @@ const std::string* SlotTable::findName(const std::string& value) const {
 
 void SlotTable::write(const std::string& name, const std::string& value) {
     const uint32_t hash = hashOf(name);
-    if (!buckets_.empty()) {
-        if (const Bucket& bucket = buckets_[locate(name, hash)]; !bucket.empty()) {
-            slots_[bucket.slot].value = value;
-            return;
-        }
+    if (const Bucket& bucket = buckets_[locate(name, hash)]; !bucket.empty()) {
+        slots_[bucket.slot].value = value;
+        return;
     }
     if (name.empty()) {
         // The empty name marks a free slot, so it can only ever land in one.
@@ -58,7 +54,7 @@ void SlotTable::append(std::string name, std::string value) {
     const uint32_t hash = hashOf(name);
     const auto slot = static_cast<int32_t>(slots_.size());
     slots_.push_back({std::move(name), std::move(value)});
-    const Bucket bucket = buckets_.empty() ? Bucket{} : buckets_[locate(slots_[slot].name, hash)];
+    const Bucket bucket = buckets_[locate(slots_[slot].name, hash)];
     if (bucket.empty()) {
         indexNew(slot, hash);
         return;
@@ -69,8 +65,6 @@ void SlotTable::append(std::string name, std::string value) {
 }
 
 void SlotTable::erase(const std::string& name) {
-    if (buckets_.empty())
-        return;
     const std::size_t at = locate(name, hashOf(name));
     Bucket& bucket = buckets_[at];
     if (bucket.empty())
@@ -139,7 +133,7 @@ void SlotTable::unindex(std::size_t bucket) {
 
 // Keeps the index at most half full so probe runs stay short.
 void SlotTable::growIndexFor(std::size_t names) {
-    std::size_t size = std::max<std::size_t>(buckets_.size(), 16);
+    std::size_t size = buckets_.size();
     while (size < names * 2)
         size *= 2;
     if (size == buckets_.size())

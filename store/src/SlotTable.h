@@ -67,7 +67,7 @@ private:
 
     // A deque grows without moving the slots already there, which keeps filling a new store cheap.
     std::deque<Slot> slots_;
-    std::vector<Bucket> buckets_;
+    std::vector<Bucket> buckets_ = std::vector<Bucket>(16); // a power of two
     std::size_t names_ = 0;
     std::priority_queue<int32_t, std::vector<int32_t>, std::greater<>> holes_;
 };
