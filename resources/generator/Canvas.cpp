@@ -1,6 +1,9 @@
 #include "Canvas.h"
 
 #include <cstdlib>
+#include <cstring>
+#include <stdexcept>
+#include <string>
 
 Canvas::Canvas(int width, int height, QColor background)
     : image_(width, height, QImage::Format_ARGB32) {
@@ -82,8 +85,12 @@ void Canvas::bevel(int x, int y, int w, int h, QColor light, QColor dark) {
 
 void Canvas::sprite(int x, int y, std::initializer_list<const char*> rows,
                     const std::map<char, QColor>& colours) {
+    // Rows of differing length mean a slip in the drawing, not a shape.
+    const size_t width = std::strlen(*rows.begin());
     int j = y;
     for (const char* row : rows) {
+        if (std::strlen(row) != width)
+            throw std::logic_error(std::string("uneven sprite row: ") + row);
         for (int i = 0; row[i] != '\0'; ++i) {
             const auto found = colours.find(row[i]);
             if (found != colours.end())

@@ -76,8 +76,13 @@ QImage groundTop(const Palette& p, Side side) {
     c.fill(0, 2, 16, 1, p.crustLight);
     for (int x : {3, 10})
         c.fill(x, 1, 2, 1, p.crust);
-    for (int x : {1, 2, 6, 9, 13, 14})
-        c.dot(x, 6, p.crust);
+    // A ragged lower edge, shaded, so the top layer reads apart from the ground below it.
+    for (int x = 0; x < Cell; ++x) {
+        const bool ragged = x == 1 || x == 2 || x == 6 || x == 9 || x == 13 || x == 14;
+        if (ragged)
+            c.dot(x, 6, p.crust);
+        c.dot(x, ragged ? 7 : 6, p.earthDark);
+    }
     if (side != Side::Middle) {
         c.fill(0, 0, 2, 16, p.sky);
         c.fill(2, 3, 1, 13, p.earthDark);
@@ -116,16 +121,22 @@ QImage slope(const Palette& p, bool rising) {
 }
 
 QImage cliff(const Palette& p, Side side) {
+    static constexpr int Jag[Cell] = {0, 1, 1, 2, 1, 0, 0, 1, 2, 2, 1, 0, 1, 1, 0, 0};
     Canvas c(Cell, Cell, p.earth);
-    for (int y : {4, 9, 14})
-        c.fill(0, y, 16, 1, p.earthDark);
-    for (Point g : {Point{6, 4}, Point{12, 9}, Point{3, 14}})
-        c.dot(g.x, g.y, p.earth);
-    for (int y : {5, 10, 15})
-        c.fill(0, y, 16, 1, p.earthLight);
-    c.fill(0, 0, 4, 16, p.sky);
-    for (int y = 0; y < Cell; ++y)
-        c.fill(4 - (y / 3) % 2, y, 1, 1, p.ink);
+    struct Crack {
+        int x0, y0, x1, y1;
+    };
+    for (Crack k : {Crack{6, 2, 10, 5}, Crack{10, 5, 15, 4}, Crack{10, 5, 9, 10},
+                    Crack{9, 10, 15, 12}, Crack{5, 12, 9, 10}, Crack{7, 15, 5, 12}}) {
+        c.line(k.x0, k.y0 + 1, k.x1, k.y1 + 1, p.earthLight);
+        c.line(k.x0, k.y0, k.x1, k.y1, p.earthDark);
+    }
+    for (int y = 0; y < Cell; ++y) {
+        const int edge = 2 + Jag[y];
+        c.fill(0, y, edge, 1, p.sky);
+        c.dot(edge, y, p.earthDark);
+        c.dot(edge + 1, y, p.earthLight);
+    }
     return done(c, side == Side::Right);
 }
 
@@ -318,9 +329,9 @@ QImage door(const Palette& p, Part part) {
     c.fill(15, 0, 1, 16, p.stoneDark);
     if (part == Part::Top) {
         c.fill(0, 0, 16, 1, p.stoneLight);
-        c.oval(3, 4, 10, 20, opening);
-        c.fill(7, 0, 2, 4, p.accent);
-        c.dot(7, 0, p.accentDark);
+        c.oval(3, 4, 10, 22, opening);
+        c.fill(7, 0, 2, 3, p.accent);
+        c.dot(8, 0, p.accentDark);
     } else {
         c.fill(3, 0, 10, 14, opening);
         c.fill(0, 14, 16, 2, p.stoneDark);
@@ -428,17 +439,15 @@ QImage fence(const Palette& p) {
 }
 
 QImage spikes(const Palette& p) {
+    constexpr double Width = Cell / 3.0;
     Canvas c = tile(p);
+    for (double x = 0; x < Cell - 1; x += Width) {
+        const double tip = x + Width / 2;
+        c.polygon({{x, 12}, {tip, 2}, {tip, 12}}, p.stoneLight);
+        c.polygon({{tip, 2}, {x + Width, 12}, {tip, 12}}, p.stoneDark);
+    }
     c.fill(0, 12, 16, 4, p.stoneDark);
     c.fill(0, 12, 16, 1, p.stone);
-    for (int k = 0; k < 4; ++k) {
-        const int x = k * 4;
-        for (int y = 2; y < 12; ++y) {
-            const int w = (y - 2) / 4;
-            c.fill(x + 1 - w, y, w + 1, 1, p.stoneLight);
-            c.fill(x + 2, y, w + 1, 1, p.stoneDark);
-        }
-    }
     return done(c);
 }
 
@@ -587,18 +596,20 @@ QImage cloud(const Palette& p, Side side) {
 
 QImage cloudFill(const Palette& p, bool bottom) {
     const QColor white(250, 250, 255), shade(206, 222, 242), rim(150, 170, 204);
-    Canvas c(Cell, Cell, white);
-    c.oval(2, 3, 6, 3, shade);
-    c.oval(9, 9, 5, 3, shade);
-    if (bottom) {
-        c.fill(0, 8, 16, 8, p.sky);
-        for (int x : {-2, 6})
-            c.oval(x, 2, 12, 11, rim);
-        for (int x : {-1, 7})
-            c.oval(x, 2, 10, 10, white);
-        c.fill(0, 0, 16, 6, white);
-        c.fill(0, 9, 16, 1, shade);
+    if (!bottom) {
+        Canvas c(Cell, Cell, white);
+        c.oval(2, 3, 6, 3, shade);
+        c.oval(9, 9, 5, 3, shade);
+        return done(c);
     }
+    Canvas c = tile(p);
+    for (int x : {-3, 3, 9})
+        c.oval(x, 0, 10, 14, rim);
+    for (int x : {-2, 4, 10})
+        c.oval(x, 0, 8, 13, white);
+    c.fill(0, 0, 16, 6, white);
+    for (int x : {-2, 4, 10})
+        c.fill(x + 2, 11, 4, 1, shade);
     return done(c);
 }
 

@@ -189,7 +189,7 @@ std::vector<Picture> muda() {
         {2078, column(s, Part::Bottom)},
         {2079, bricks(s.stone, s.stoneLight, s.stoneDark)},
         {2080, block(s, Mark::Rivets)},
-        {2081, mossBlock(s)},
+        {2081, mossBlock(r)},
         {2082, slope(r, true)},
         {2083, slope(r, false)},
         {2084, slope(s, true)},

@@ -3,6 +3,7 @@
 #include "TileKit.h"
 
 #include <array>
+#include <cmath>
 
 namespace draw {
 
@@ -320,15 +321,15 @@ QImage glassBlock(const Palette& p) {
 }
 
 QImage net(const Palette& p) {
-    const QColor cord(214, 196, 150), knot(150, 120, 70);
+    const QColor cord(196, 170, 110), knot(120, 90, 40);
     Canvas c = tile(p);
-    for (int k = -16; k < 16; k += 5) {
+    for (int k = -15; k < 16; k += 6) {
         c.line(k, 0, k + 15, 15, cord);
         c.line(k + 15, 0, k, 15, cord);
     }
     for (int y = 0; y < 16; ++y)
         for (int x = 0; x < 16; ++x)
-            if ((x + y) % 5 == 0 && (x - y + 20) % 5 == 0)
+            if ((x - y + 15) % 6 == 0 && (x + y) % 6 == 0)
                 c.dot(x, y, knot);
     return done(c);
 }
@@ -443,13 +444,17 @@ QImage fossil(const Palette& p) {
 QImage arch(const Palette& p, Side side) {
     Canvas c(48, 16, p.stone);
     c.fill(0, 0, 48, 1, p.stoneLight);
-    c.oval(4, 7, 40, 26, p.sky);
-    for (QPoint outer :
-         {QPoint{2, 14}, QPoint{8, 6}, QPoint{16, 1}, QPoint{31, 1}, QPoint{39, 6}, QPoint{45, 14}})
-        c.line(outer.x(), outer.y(), (outer.x() + 24) / 2, (outer.y() + 20) / 2, p.stoneDark);
-    c.fill(21, 0, 6, 8, p.stoneLight);
-    c.frame(21, 0, 6, 8, p.stoneDark);
-    c.oval(4, 7, 40, 26, p.sky);
+    c.oval(2, 2, 44, 28, p.stoneDark);
+    c.oval(3, 3, 42, 26, p.stoneLight);
+    for (double degrees : {25.0, 50.0, 70.0, 110.0, 130.0, 155.0}) {
+        const double a = degrees * M_PI / 180;
+        c.line(int(24 + 16 * std::cos(a)), int(16 - 9 * std::sin(a)), int(24 + 21 * std::cos(a)),
+               int(16 - 13 * std::sin(a)), p.stoneDark);
+    }
+    c.oval(8, 7, 32, 18, p.stoneDark);
+    c.oval(9, 8, 30, 16, p.sky);
+    c.fill(21, 1, 6, 7, p.stoneLight);
+    c.frame(21, 1, 6, 7, p.stoneDark);
     return piece(c, columnOf(side), 0);
 }
 
@@ -564,12 +569,13 @@ QImage roofRidge(const Palette& p) {
 }
 
 QImage roofTiles(const Palette&) {
-    Canvas c(16, 16, TileDark);
-    for (int y = 0; y < 16; y += 4)
-        for (int x = (y / 4) % 2 == 0 ? 0 : -2; x < 16; x += 4) {
-            c.oval(x, y, 4, 5, Tile);
-            c.dot(x + 1, y + 1, TileLight);
-        }
+    Canvas c(16, 16, Tile);
+    for (int x = 0; x < 16; x += 4) {
+        c.fill(x, 0, 1, 16, TileDark);
+        c.fill(x + 1, 0, 1, 16, TileLight);
+    }
+    for (int y = 4; y < 16; y += 5)
+        c.fill(0, y, 16, 1, TileDark);
     return done(c);
 }
 
