@@ -277,17 +277,11 @@ void ScreenEditor::buildObjectList() {
     }
 }
 
+// The list selects the item under any button when the button goes down, so by the release the
+// item the user pointed at is the selected one.
 bool ScreenEditor::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == lvObjects->viewport()) {
-        auto* mouse = static_cast<QMouseEvent*>(event);
-        // A right press selects the item under it too, so that the release gives that item.
-        if (event->type() == QEvent::MouseButtonPress && mouse->button() == Qt::RightButton) {
-            if (QListWidgetItem* item = lvObjects->itemAt(mouse->position().toPoint()))
-                lvObjects->setCurrentItem(item);
-        } else if (event->type() == QEvent::MouseButtonRelease) {
-            lvObjects_MouseUp(mouse->button());
-        }
-    }
+    if (watched == lvObjects->viewport() && event->type() == QEvent::MouseButtonRelease)
+        lvObjects_MouseUp(static_cast<QMouseEvent*>(event)->button());
     return QWidget::eventFilter(watched, event);
 }
 

@@ -8,8 +8,6 @@
 
 #include <kiv/ConfigFile.h>
 
-#include <map>
-
 namespace {
 
 constexpr int Cell = 16;
@@ -29,19 +27,13 @@ void drawMarker(PictureBox& pic, int cx, int cy) {
 void drawScreen(PictureBox& picBox, const kiv::ConfigFile& kivLevel, const PictureLibrary& pictures,
                 const std::string& level, const std::string& screen) {
     picBox.clear();
-    // A screen repeats few codes many times: each is looked up once per drawing, so a picture
-    // that changed shows on the next drawing.
-    std::map<int, QImage> looked;
     for (int x = 0; x < rom::ScreenColumns; ++x) {
         for (int y = 0; y < rom::ScreenRows; ++y) {
             const std::string value = kivLevel.GetValue(rom::cellKey(level, screen, x, y));
             if (value == kiv::ConfigFile::NotFound)
                 continue;
-            const int code = numberOf(value);
-            auto found = looked.find(code);
-            if (found == looked.end())
-                found = looked.emplace(code, pictures.LoadObjectPicture(code, level)).first;
-            picBox.paintPicture(found->second, {x * Cell, y * Cell});
+            const QImage picture = pictures.LoadObjectPicture(numberOf(value), level);
+            picBox.paintPicture(picture, {x * Cell, y * Cell});
         }
     }
 }

@@ -1,0 +1,113 @@
+// The editor on the generated sample ROM and the shipped catalogue.
+
+#include "editor/PictureBox.h"
+#include "editor/PictureLibrary.h"
+#include "editor/ScreenEditor.h"
+#include "rom/LevelKeys.h"
+#include "rom/RomReader.h"
+#include "tests/editor/EditorFixture.h"
+#include "tests/support/SampleWorkspace.h"
+#include "tests/support/ScriptedDialogs.h"
+
+#include <QComboBox>
+#include <QListWidget>
+#include <QSet>
+#include <QTemporaryDir>
+#include <QTest>
+
+class SampleRomEditorTest : public QObject {
+    Q_OBJECT
+
+    PictureLibrary pictures;
+    Workspace ws;
+    ScriptedDialogs dialogs;
+    std::unique_ptr<ScreenEditor> editor;
+
+    QComboBox* cmbLevel() const { return editor->findChild<QComboBox*>("cmbLevel"); }
+    QComboBox* cmbScreen() const { return editor->findChild<QComboBox*>("cmbScreen"); }
+
+private slots:
+    void initTestCase() {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString rom = writeSampleRom(dir.path());
+        QVERIFY(!rom.isEmpty());
+        try {
+            rom::loadROM(rom.toStdString(), ws.kivLevel);
+            loadCatalogue(ws);
+        } catch (const kiv::Error& error) {
+            QFAIL(error.what());
+        }
+        editor = std::make_unique<ScreenEditor>(ws, pictures, dialogs);
+        editor->enableEditing();
+        editor->selectFirstLevel();
+    }
+
+    void everyLevelListsItsScreensAndItsWorldsObjects() {
+        const int universal = std::stoi(ws.kivObjects.GetValue("Universal"));
+        for (int index = 0; index < cmbLevel()->count(); ++index) {
+            cmbLevel()->setCurrentIndex(index);
+            const std::string level = editor->level();
+            QCOMPARE(std::to_string(cmbScreen()->count()),
+                     ws.kivLevel.GetValue(rom::screensKey(level)));
+            QCOMPARE(cmbScreen()->itemText(cmbScreen()->count() - 1).toStdString(),
+                     ws.kivLevel.GetValue(rom::screenKey(level, cmbScreen()->count())));
+            const int own = std::stoi(ws.kivObjects.GetValue("World" + level.substr(0, 1)));
+            QCOMPARE(editor->findChild<QListWidget*>("lvObjects")->count(), universal + own);
+        }
+    }
+
+    // Walking every screen of every level warns exactly for the screens of a world's first
+    // level that its second level lists too.
+    void sharedScreensAreWarnedAbout() {
+        int warnings = 0;
+        for (int index = 0; index < cmbLevel()->count(); ++index) {
+            cmbLevel()->setCurrentIndex(index);
+            const std::string level = editor->level();
+            const std::string second = level.substr(0, 1) + "2";
+            QSet<QString> listedBySecond;
+            for (int k = 1; k <= std::stoi(ws.kivLevel.GetValue(rom::screensKey(second))); ++k)
+                listedBySecond << QString::fromStdString(
+                    ws.kivLevel.GetValue(rom::screenKey(second, k)));
+
+            for (int position = 0; position < cmbScreen()->count(); ++position) {
+                dialogs.shown.clear();
+                if (position == cmbScreen()->currentIndex())
+                    editor->cmbScreen_Click();
+                else
+                    cmbScreen()->setCurrentIndex(position);
+                const QString ref = cmbScreen()->currentText();
+                const bool shared = level.back() == '1' && listedBySecond.contains(ref);
+                QCOMPARE(dialogs.messages().size(), shared ? 1 : 0);
+                if (shared) {
+                    const QString naming =
+                        QString("reference '%1' in level %2-2.  ").arg(ref, QChar(level.front()));
+                    QVERIFY(dialogs.lastMessage().text.contains(naming));
+                    ++warnings;
+                }
+            }
+        }
+        QVERIFY(warnings > 0);
+    }
+
+    void decodedCellsAreDrawn() {
+        cmbLevel()->setCurrentIndex(0);
+        const auto* picEditor = editor->findChild<PictureBox*>("picEditor");
+        int drawn = 0;
+        for (int x = 0; x < 20; ++x) {
+            for (int y = 0; y < 16; ++y) {
+                const std::string value =
+                    ws.kivLevel.GetValue(rom::cellKey("11", editor->screen(), x, y));
+                if (value == kiv::ConfigFile::NotFound)
+                    continue;
+                QVERIFY(fixture::cellShows(picEditor->image(), x, y,
+                                           pictures.LoadObjectPicture(std::stoi(value), "11"), 1));
+                ++drawn;
+            }
+        }
+        QVERIFY(drawn > 0);
+    }
+};
+
+QTEST_MAIN(SampleRomEditorTest)
+#include "SampleRomEditorTest.moc"
