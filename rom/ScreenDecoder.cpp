@@ -2,7 +2,12 @@
 
 #include "rom/LevelKeys.h"
 
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <iterator>
 #include <string>
+#include <vector>
 
 namespace rom {
 
@@ -18,6 +23,22 @@ std::string hex4(long offset) {
     for (int i = 0; i < 4; ++i)
         out[5 - i] = digits[(offset >> (4 * i)) & 0xF];
     return out;
+}
+
+void appendNumber(std::string& text, int n) {
+    char digits[12];
+    const auto end = std::to_chars(std::begin(digits), std::end(digits), n).ptr;
+    text.append(digits, end);
+}
+
+const std::string& objectCodeText(uint8_t code) {
+    static const auto texts = [] {
+        std::array<std::string, 256> all;
+        for (int c = 0; c < 256; ++c)
+            all[c] = num(c);
+        return all;
+    }();
+    return texts[code];
 }
 
 } // namespace
@@ -36,10 +57,20 @@ void throwScreenPastBottom(std::string_view level, long screen, int column) {
 
 void kivdraw(kiv::ConfigFile& kivLevel, int x, int y, int repeat, std::string_view level,
              std::string_view screenRef, uint8_t objCode) {
-    const std::string value = num(objCode);
+    // A load writes thousands of cells: the key is put together in place, the same text as
+    // cellKey gives, and the value comes from a table.
+    std::string key;
+    key.append(level).append(1, '_').append(screenRef).append(1, '_');
+    appendNumber(key, x);
+    key += '_';
+    const size_t columnPart = key.size();
+    const std::string& value = objectCodeText(objCode);
     const int cells = repeat > 0 ? repeat : 1;
-    for (int i = 0; i < cells; ++i)
-        kivLevel.WriteValue(cellKey(level, screenRef, x, y + i), value);
+    for (int i = 0; i < cells; ++i) {
+        key.resize(columnPart);
+        appendNumber(key, y + i);
+        kivLevel.WriteValue(key, value);
+    }
 }
 
 long screenOffset(const RomImage& rom, const LevelTable& table, long pointerOffset) {
@@ -57,10 +88,14 @@ void loadLevel(const RomImage& rom, const LevelTable& table, kiv::ConfigFile& ki
     const std::string countKey = screensKey(level);
     const std::string itemPrefix = screenItemPrefix(level);
     kivLevel.WriteValue(countKey, "0");
+    std::vector<long> decoded;
     for (long i = table.first; i <= table.last; i += 2) {
         const long offset = screenOffset(rom, table, i);
         const std::string ref = num(offset);
-        if (kivLevel.SetCheckDup(countKey, itemPrefix, ref) == 0) {
+        // The list is new, so the screens decoded so far are exactly its items; keeping them
+        // aside spares a scan of the list for every pointer.
+        if (std::find(decoded.begin(), decoded.end(), offset) == decoded.end()) {
+            decoded.push_back(offset);
             kivLevel.WriteValue(markerKey(level, ref), "Y");
             decodeScreen(rom, offset, level, [&](int x, int y, int repeat, uint8_t objCode) {
                 kivdraw(kivLevel, x, y, repeat, level, ref, objCode);

@@ -1,6 +1,8 @@
 #include "TestRom.h"
 
+#include "rom/LevelKeys.h"
 #include "rom/RomReader.h"
+#include "rom/SampleRom.h"
 
 #include <gtest/gtest.h>
 
@@ -132,6 +134,43 @@ TEST(LoadRom, FileErrorsCarryThePlatformNumbers) {
     EXPECT_EQ(numberFor(folder + "no-such-folder/rom.gb"), kiv::errors::PathNotFound);
     EXPECT_EQ(numberFor(folder), kiv::errors::PathFileAccess);
     EXPECT_EQ(doc.GetAll(), before);
+}
+
+TEST(LoadRom, SampleImageGivesTheGameShape) {
+    kiv::ConfigFile doc;
+    loadROM(RomImage(makeSampleRom()), doc);
+
+    for (const auto& table : LevelTables)
+        EXPECT_EQ(doc.GetValue(screensKey(table.level)), num(table.screens)) << table.level;
+    EXPECT_EQ(doc.GetValue("Screens_11"), "17");
+    EXPECT_NE(doc.GetValue("Screen_11_17"), kiv::ConfigFile::NotFound);
+    EXPECT_EQ(doc.GetValue("Screen_11_18"), kiv::ConfigFile::NotFound);
+    for (const auto& table : EnemyTables)
+        EXPECT_EQ(doc.GetValue(enemiesKey(table.level)), num(table.records)) << table.level;
+
+    EXPECT_NE(doc.GetValue(powerUpKey("level", PowerUpCount)), kiv::ConfigFile::NotFound);
+    EXPECT_EQ(doc.GetValue(powerUpKey("level", PowerUpCount + 1)), kiv::ConfigFile::NotFound);
+    EXPECT_EQ(doc.GetValue(powerUpKey("level", 1)), "11");
+    EXPECT_EQ(doc.GetValue(powerUpKey("level", PowerUpCount)), "43");
+
+    for (const auto level : PipeLevels) {
+        EXPECT_NE(doc.GetValue(pipeKey(level, "exity", PipesPerLevel)), kiv::ConfigFile::NotFound)
+            << level;
+        EXPECT_EQ(doc.GetValue(pipeKey(level, "entryscreen", PipesPerLevel + 1)),
+                  kiv::ConfigFile::NotFound)
+            << level;
+    }
+    for (const char* level : {"12", "23", "43"})
+        EXPECT_EQ(doc.GetValue(pipeKey(level, "entryscreen", 1)), kiv::ConfigFile::NotFound);
+
+    // Every listed screen has a five-digit reference and its level's marker.
+    for (const auto& table : LevelTables) {
+        for (int k = 1; k <= table.screens; ++k) {
+            const std::string ref = doc.GetValue(screenKey(table.level, k));
+            EXPECT_EQ(ref.size(), 5u);
+            EXPECT_EQ(doc.GetValue(markerKey(table.level, ref)), "Y");
+        }
+    }
 }
 
 } // namespace
