@@ -9,11 +9,12 @@ namespace rom {
 namespace {
 
 constexpr uint8_t HardFlag = 0x80;
+constexpr uint8_t TypeBits = 0x7F;
 
 } // namespace
 
 std::string eighthsText(int eighths) {
-    const int magnitude = std::abs(eighths);
+    const long magnitude = std::labs(eighths);
     std::string text = eighths < 0 ? "-" : "";
     text += num(magnitude / 8);
     const int thousandths = (magnitude % 8) * 125;
@@ -30,7 +31,7 @@ std::string pipeExitText(uint8_t byte, int bias) {
     return eighthsText(byte - 8 * bias);
 }
 
-std::string hexText(int value) {
+std::string hexText(unsigned value) {
     static const char digits[] = "0123456789ABCDEF";
     std::string text;
     do {
@@ -52,7 +53,7 @@ void loadEnemies(const RomImage& rom, const EnemyTable& table, kiv::ConfigFile& 
         const int screen = b0 / 10 + 1;
         kivLevel.WriteValue(enemyKey(level, "screen", k), num(screen));
         kivLevel.WriteValue(enemyKey(level, "hard", k), (b2 & HardFlag) ? "Y" : "N");
-        kivLevel.WriteValue(enemyKey(level, "type", k), hexText(b2 & ~HardFlag & 0xFF));
+        kivLevel.WriteValue(enemyKey(level, "type", k), hexText(b2 & TypeBits));
         kivLevel.WriteValue(enemyKey(level, "x", k), num(b0 - (screen - 1) * 10));
         kivLevel.WriteValue(enemyKey(level, "y", k), hexText(b1));
     }

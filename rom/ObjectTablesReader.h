@@ -22,7 +22,7 @@ std::string eighthsText(int eighths);
 std::string pipeExitText(uint8_t byte, int bias);
 
 // Upper-case hexadecimal without leading zeros ("0", "7F").
-std::string hexText(int value);
+std::string hexText(unsigned value);
 
 // One level's enemy records: screen index and position from byte 0, byte 1 as hexadecimal,
 // type and hard-mode flag from byte 2.

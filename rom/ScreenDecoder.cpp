@@ -1,6 +1,7 @@
 #include "rom/ScreenDecoder.h"
 
 #include "rom/LevelKeys.h"
+#include "rom/ObjectTablesReader.h"
 
 #include <algorithm>
 #include <array>
@@ -16,14 +17,6 @@ namespace {
 // Screen data lies in banks 1 to 3, so a screen's offset is a five-digit number everywhere the
 // document names it.
 constexpr long FirstScreenOffset = 0x4000;
-
-std::string hex4(long offset) {
-    static const char digits[] = "0123456789ABCDEF";
-    std::string out = "0x0000";
-    for (int i = 0; i < 4; ++i)
-        out[5 - i] = digits[(offset >> (4 * i)) & 0xF];
-    return out;
-}
 
 void appendNumber(std::string& text, int n) {
     char digits[12];
@@ -79,7 +72,7 @@ long screenOffset(const RomImage& rom, const LevelTable& table, long pointerOffs
         throw kiv::Error(ErrCorruptRomData,
                          "A screen pointer of level " + levelText(table.level) +
                              " points outside the screen data of the ROM image (pointer at " +
-                             hex4(pointerOffset) + ")");
+                             "0x" + hexText(static_cast<unsigned>(pointerOffset)) + ")");
     return offset;
 }
 
