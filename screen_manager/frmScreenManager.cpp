@@ -74,6 +74,9 @@ void frmScreenManager::buildWindow() {
     for (const QString& caption :
          {tr("Screen &Order"), tr("&Enemies"), tr("Power-&ups"), tr("&Pipes")})
         tab1->addTab(caption);
+    // All four tabs stay in view above the frames, whichever is selected.
+    tab1->setUsesScrollButtons(false);
+    tab1->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 4px 6px; }"));
     tabOrder = new ScreenOrderTab(ws, numbering, this);
     tabEnemies = new EnemiesTab(ws, numbering, pictures, this);
     tabPowerUps = new PowerUpsTab(ws, numbering, this);
