@@ -242,8 +242,10 @@ void frmTW::mnuFileExport_Click() {
     QString file = chooseSaveFile(LevelDataFilter, QString());
     if (file.isEmpty())
         return;
-    if (QFileInfo(file).suffix().isEmpty())
+    if (QFileInfo(file).suffix().isEmpty()) {
         file += QStringLiteral(".twd");
+        lastFileName = file;
+    }
     try {
         ws.kivLevel.ConfigSave(file.toStdString());
     } catch (const kiv::Error& e) {

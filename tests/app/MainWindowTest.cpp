@@ -353,6 +353,19 @@ private slots:
         QVERIFY(!QFile::exists(path("sample_tw_1.gb")));
     }
 
+    void saveAsFailureNamesTheOpenedRom() {
+        startWithRom();
+        ws().dataChanged = true;
+        dialogs->files = {path("no/such/folder/saved.gb")};
+        window->mnuFileSave_Click();
+        const auto shown = dialogs->lastMessage();
+        QCOMPARE(shown.title, QStringLiteral("Save ROM Error"));
+        QCOMPARE(shown.icon, Icon::Critical);
+        QVERIFY2(shown.text.startsWith(QStringLiteral("Unable to save file: '%1' - ").arg(romPath)),
+                 qPrintable(shown.text));
+        QVERIFY(ws().dataChanged);
+    }
+
     void saveAsNeedsTheOpenedFile() {
         startWithRom();
         QVERIFY(QFile::remove(romPath));
@@ -375,6 +388,8 @@ private slots:
         QVERIFY(dialogs->shown.first().fileName.isEmpty());
         QVERIFY(QFile::exists(path("levels.twd")));
         QVERIFY(!ws().dataChanged); // exporting writes no ROM
+        window->mnuFileOpen_Click();
+        QCOMPARE(dialogs->shown.last().fileName, path("levels.twd")); // Open starts from it
 
         ws().kivLevel.WriteValue(rom::cellKey("11", "41472", 0, 0), "7");
         selectLevel(5);
