@@ -3,11 +3,10 @@
 // The pictures are compiled into a static library; naming its registration function here keeps
 // the linker from dropping them. It must stay outside any namespace to find that function.
 static void registerPictures() {
-    static const bool registered = [] {
+    [[maybe_unused]] static const bool registered = [] {
         Q_INIT_RESOURCE(pictures);
         return true;
     }();
-    (void)registered;
 }
 
 PictureLibrary::PictureLibrary() {

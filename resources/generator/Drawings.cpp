@@ -64,10 +64,6 @@ QImage fallback() {
     return image;
 }
 
-QImage cell(const QImage& whole, int col, int row) {
-    return whole.copy(col * Cell, row * Cell, Cell, Cell);
-}
-
 QImage groundTop(const Palette& p, Side side) {
     Canvas c = tile(p);
     c.fill(0, 3, 16, 13, p.earth);
@@ -329,7 +325,8 @@ QImage door(const Palette& p, Part part) {
     c.fill(15, 0, 1, 16, p.stoneDark);
     if (part == Part::Top) {
         c.fill(0, 0, 16, 1, p.stoneLight);
-        c.oval(3, 4, 10, 22, opening);
+        c.oval(3, 4, 10, 10, opening);
+        c.fill(3, 9, 10, 7, opening);
         c.fill(7, 0, 2, 3, p.accent);
         c.dot(8, 0, p.accentDark);
     } else {
@@ -573,7 +570,7 @@ QImage pipe(PipeFacing facing, int col, int row) {
         whole = whole.transformed(QTransform().rotate(-90));
     else if (facing == PipeFacing::Down)
         whole = whole.mirrored(false, true);
-    return cell(whole, col, row);
+    return whole.copy(col * Cell, row * Cell, Cell, Cell);
 }
 
 QImage cloud(const Palette& p, Side side) {

@@ -19,8 +19,6 @@ enum class PipeFacing { Up, Left, Down };
 QImage solid(QColor colour);
 // The picture shown for a code that has no picture of its own.
 QImage fallback();
-// One cell of a picture that spans several cells.
-QImage cell(const QImage& whole, int col, int row);
 
 // Ground
 QImage groundTop(const Palette& p, Side side);

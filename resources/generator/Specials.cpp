@@ -125,12 +125,27 @@ QImage obelisk(const Palette& p, Part part) {
 QImage urn(const Palette& p) {
     const QColor clay(196, 104, 60), light(236, 156, 104), dark(136, 64, 32);
     Canvas c = tile(p);
+    // clang-format off
     c.sprite(0, 0,
-             {"................", ".....oooooo.....", "....oddddddo....", ".....occcco.....",
-              "......occo......", "....occcccco....", "...ocllccccdo...", "..ocllcccccddo..",
-              "..obbbbbbbbbbo..", "..oclccccccddo..", "..occcccccccdo..", "...occcccccdo...",
-              "....occcccdo....", ".....occcco.....", "....oddddddo....", "....oooooooo...."},
+             {
+              "................",
+              ".....oooooo.....",
+              "....oddddddo....",
+              ".....occcco.....",
+              "......occo......",
+              "....occcccco....",
+              "...ocllccccdo...",
+              "..ocllcccccddo..",
+              "..obbbbbbbbbbo..",
+              "..oclccccccddo..",
+              "..occcccccccdo..",
+              "...occcccccdo...",
+              "....occcccdo....",
+              ".....occcco.....",
+              "....oddddddo....",
+              "....oooooooo...."},
              {{'o', p.ink}, {'c', clay}, {'l', light}, {'d', dark}, {'b', p.accent}});
+    // clang-format on
     return done(c);
 }
 
@@ -742,17 +757,32 @@ QImage cloudBlock(const Palette& p) {
 QImage lionHead(const Palette& p) {
     const QColor mane(196, 132, 40), face(236, 208, 150);
     Canvas c = tile(p);
+    // clang-format off
     c.sprite(0, 0,
-             {"..oo..oooo..oo..", ".ommooommoommmo.", "ommmmmmmmmmmmmmo", "ommmoffffffommmo",
-              "ommoffffffffommo", "omofeeffffeefomo", "omofeeffffeefomo", "omoffffnnffffomo",
-              "ommofffnnfffommo", "ommofnnnnnnfommo", "ommmofrrrrfommmo", ".ommmoffffommmo.",
-              ".ommmmoooommmmo.", "..ommmmmmmmmmo..", "...oommmmmmoo...", ".....oooooo....."},
+             {
+              "..oo..oooo..oo..",
+              ".ommooommoommmo.",
+              "ommmmmmmmmmmmmmo",
+              "ommmoffffffommmo",
+              "ommoffffffffommo",
+              "omofeeffffeefomo",
+              "omofeeffffeefomo",
+              "omoffffnnffffomo",
+              "ommofffnnfffommo",
+              "ommofnnnnnnfommo",
+              "ommmofrrrrfommmo",
+              ".ommmoffffommmo.",
+              ".ommmmoooommmmo.",
+              "..ommmmmmmmmmo..",
+              "...oommmmmmoo...",
+              ".....oooooo....."},
              {{'o', p.ink},
               {'m', mane},
               {'f', face},
               {'e', p.ink},
               {'n', p.stoneDark},
               {'r', p.accent}});
+    // clang-format on
     return done(c);
 }
 
