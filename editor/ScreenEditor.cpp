@@ -51,6 +51,10 @@ ScreenEditor::ScreenEditor(Workspace& workspace, const PictureLibrary& pictures,
                            QWidget* parent)
     : QWidget(parent), ws(workspace), pictures(pictures), dialogs(dialogs) {
     setFixedSize(PanelSize);
+    // The fixed layout was measured for a compact 8-point dialog font.
+    QFont compact = font();
+    compact.setPointSizeF(8);
+    setFont(compact);
     createChoosers();
     createEditingArea();
     createTools();
