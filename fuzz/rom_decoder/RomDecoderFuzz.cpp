@@ -5,6 +5,9 @@
 //
 // A load must either succeed with the game's screen counts or throw kiv::Error and leave the
 // caller's document as it was; anything else is a finding.
+//
+// Patches are short, so let inputs reach full length at once:
+//   rom_decoder_fuzz -max_len=256 -len_control=0 -max_total_time=60 corpus/
 
 #include "rom/LevelKeys.h"
 #include "rom/RomReader.h"
