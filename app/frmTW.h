@@ -3,6 +3,7 @@
 #include "editor/PictureLibrary.h"
 #include "editor/Workspace.h"
 
+#include <QKeySequence>
 #include <QMainWindow>
 #include <QString>
 
