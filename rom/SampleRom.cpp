@@ -44,7 +44,7 @@ private:
 };
 
 // Object codes the designs use. Universal blocks look the same in every world.
-constexpr int Empty = -1;
+constexpr int Empty = ColumnCells::Empty;
 constexpr int Brick = 127;
 constexpr int QuestionBlock = 128;
 constexpr int HardBlock = 129;
@@ -87,7 +87,7 @@ int encodedSize(const Grid& grid) {
     ColumnCells column;
     for (const auto& cells : grid) {
         for (int y = 0; y < ScreenRows; ++y) {
-            column.text[y] = cells[y] == Empty ? std::string() : num(cells[y]);
+            column.text[y] = cells[y];
             column.code[y] = static_cast<uint8_t>(cells[y]);
         }
         encodeColumn(column, bytes);

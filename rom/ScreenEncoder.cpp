@@ -4,6 +4,10 @@
 #include "rom/LevelKeys.h"
 #include "rom/RomReader.h"
 
+#include <algorithm>
+#include <cstring>
+#include <string_view>
+
 namespace rom {
 
 namespace {
@@ -12,28 +16,17 @@ uint8_t header(int startRow, int length) {
     return length == ScreenRows ? 0x00 : static_cast<uint8_t>(startRow << 4 | length);
 }
 
-// "x_y" of every cell, so that reading a screen builds no number texts.
-const std::array<std::string, ScreenColumns * ScreenRows>& cellSuffixes() {
-    static const auto suffixes = [] {
-        std::array<std::string, ScreenColumns * ScreenRows> out;
-        for (int x = 0; x < ScreenColumns; ++x)
-            for (int y = 0; y < ScreenRows; ++y)
-                out[x * ScreenRows + y] = num(x) + "_" + num(y);
-        return out;
-    }();
-    return suffixes;
-}
-
 } // namespace
 
 void encodeColumn(const ColumnCells& column, SaveBuffer& saveBuffer) {
     const auto& cell = column.text;
+    constexpr int Empty = ColumnCells::Empty;
     const auto startsRepeat = [&](int y) {
         return cell[y + 1] == cell[y] && cell[y + 2] == cell[y];
     };
     int y = 0;
     while (y < ScreenRows) {
-        if (cell[y].empty()) {
+        if (cell[y] == Empty) {
             ++y;
         } else if (startsRepeat(y)) {
             const int start = y;
@@ -44,7 +37,7 @@ void encodeColumn(const ColumnCells& column, SaveBuffer& saveBuffer) {
             saveBuffer.push_back(column.code[start]);
         } else {
             const int start = y;
-            while (y < ScreenRows && !cell[y].empty() && !startsRepeat(y))
+            while (y < ScreenRows && cell[y] != Empty && !startsRepeat(y))
                 ++y;
             saveBuffer.push_back(header(start, y - start));
             saveBuffer.insert(saveBuffer.end(), column.code.begin() + start,
@@ -54,26 +47,71 @@ void encodeColumn(const ColumnCells& column, SaveBuffer& saveBuffer) {
     saveBuffer.push_back(ColumnEnd);
 }
 
+namespace {
+
+// Read once per cell: a default built for each read would cost as much as the key.
+const std::string NoDefault;
+
+// The store's answer for a missing key, as a literal so that the comparison with it, done for
+// nearly every cell, compiles to a few instructions.
+constexpr std::string_view Missing = "[NOT FOUND]";
+
+bool isMissing(const std::string& value) {
+    return value.size() == Missing.size() &&
+           std::memcmp(value.data(), Missing.data(), Missing.size()) == 0;
+}
+
+// Ends `key` with the decimal digits of `n` (0 to 99).
+void appendSmall(std::string& key, int n) {
+    if (n >= 10)
+        key.push_back(static_cast<char>('0' + n / 10));
+    key.push_back(static_cast<char>('0' + n % 10));
+}
+
+// The identity of a cell's text among the cells of one column (see ColumnCells).
+class CellTexts {
+public:
+    int identify(const std::string& value, uint8_t code) {
+        if (value.size() == 1 || value.front() != '0')
+            return code;
+        const auto it = std::find(others_.begin(), others_.end(), value);
+        if (it != others_.end())
+            return ColumnCells::OtherText + static_cast<int>(it - others_.begin());
+        others_.push_back(value);
+        return ColumnCells::OtherText + static_cast<int>(others_.size()) - 1;
+    }
+
+private:
+    std::vector<std::string> others_;
+};
+
+} // namespace
+
 void screenData(const kiv::ConfigFile& kivLevel, const std::string& level,
                 const std::string& screen, SaveBuffer& saveBuffer) {
-    const auto& suffixes = cellSuffixes();
+    // Cell keys are built in place: one column prefix, then only the row digits change.
     std::string key = cat({level, "_", screen, "_"});
-    const size_t prefixLength = key.size();
+    const size_t screenPrefix = key.size();
     ColumnCells column;
     for (int x = 0; x < ScreenColumns; ++x) {
+        CellTexts texts;
+        key.resize(screenPrefix);
+        appendSmall(key, x);
+        key.push_back('_');
+        const size_t columnPrefix = key.size();
         for (int y = 0; y < ScreenRows; ++y) {
-            key.resize(prefixLength);
-            key += suffixes[x * ScreenRows + y];
-            std::string value = kivLevel.GetValue(key);
-            if (value == kiv::ConfigFile::NotFound) {
-                column.text[y].clear();
-                continue;
-            }
-            if (!parseObjectCode(value, column.code[y]))
+            key.resize(columnPrefix);
+            appendSmall(key, y);
+            const std::string value = kivLevel.GetValue(key, NoDefault);
+            if (isMissing(value)) {
+                column.text[y] = ColumnCells::Empty;
+            } else if (parseObjectCode(value, column.code[y])) {
+                column.text[y] = texts.identify(value, column.code[y]);
+            } else {
                 throw kiv::Error(kiv::errors::TypeMismatch,
                                  "Type mismatch: the cell " + key + " holds \"" + value +
                                      "\", which is not an object code 0 to 255");
-            column.text[y] = std::move(value);
+            }
         }
         encodeColumn(column, saveBuffer);
     }

@@ -14,11 +14,16 @@ namespace rom {
 // The bytes of one save region as they are encoded; its size is saveBufferLen.
 using SaveBuffer = std::vector<uint8_t>;
 
-// One column of a screen as the encoder sees it: the stored text of each cell ("" for an empty
-// cell) and its object code. Rows 16 and 17 stay empty so that the look-ahead needs no checks.
+// One column of a screen as the encoder sees it. Cells are equal when their stored texts are, so
+// each cell carries an identity of its text: Empty, the object code for the plain decimal text
+// of a code, or OtherText and up for any other spelling of one ("05"). Rows 16 and 17 stay
+// empty so that the look-ahead needs no checks.
 struct ColumnCells {
-    std::array<std::string, ScreenRows + 2> text;
+    static constexpr int Empty = -1;
+    static constexpr int OtherText = 256;
+    std::array<int, ScreenRows + 2> text;
     std::array<uint8_t, ScreenRows> code{};
+    ColumnCells() { text.fill(Empty); }
 };
 
 // Appends one column: its groups, then ColumnEnd. Three or more equal cells become a repeat run,
