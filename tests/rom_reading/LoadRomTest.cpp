@@ -26,9 +26,9 @@ TEST(LoadRom, ReadsTheFirst65536BytesOfAFile) {
     TestRom rom;
     rom.put(0xB100, screenWithFirstColumn({0x01, 7, FE}));
     rom.setPointer("11", 1, 0xB100);
-    const std::string path = rom.writeFile("longer.gb", 2 * RomSize);
+    const auto file = rom.writeFile("longer.gb", 2 * RomSize);
     kiv::ConfigFile doc = prefilled();
-    loadROM(path, doc);
+    loadROM(file.path, doc);
 
     EXPECT_EQ(doc.GetValue("Screens_11"), "17");
     EXPECT_EQ(doc.GetValue("11_45312_0_0"), "7");
@@ -61,12 +61,11 @@ class BadRom : public ::testing::TestWithParam<BadInput> {};
 TEST_P(BadRom, IsRefusedAndLeavesTheDocumentAsItWas) {
     TestRom rom;
     GetParam().corrupt(rom);
-    const std::string path =
-        rom.writeFile(std::string(GetParam().name) + ".gb", GetParam().fileSize);
+    const auto file = rom.writeFile(std::string(GetParam().name) + ".gb", GetParam().fileSize);
     kiv::ConfigFile doc = prefilled();
     const std::string before = doc.GetAll();
     try {
-        loadROM(path, doc);
+        loadROM(file.path, doc);
         FAIL() << "loaded";
     } catch (const kiv::Error& e) {
         EXPECT_EQ(e.number(), GetParam().number);

@@ -3,7 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
+
+#include <unistd.h>
 
 using namespace rom;
 
@@ -23,6 +26,11 @@ long emptyScreenFor(const LevelTable& table) {
 }
 
 } // namespace
+
+TempFile::~TempFile() {
+    std::error_code ignored;
+    std::filesystem::remove(path, ignored);
+}
 
 const LevelTable& levelTable(std::string_view level) {
     return *std::find_if(LevelTables.begin(), LevelTables.end(),
@@ -55,13 +63,14 @@ void TestRom::setPointerWord(std::string_view level, int k, int word) {
     put(at, {static_cast<uint8_t>(word & 0xFF), static_cast<uint8_t>(word >> 8)});
 }
 
-std::string TestRom::writeFile(const std::string& name, long size) const {
-    const std::string path = ::testing::TempDir() + name;
+TempFile TestRom::writeFile(const std::string& name, long size) const {
+    // Builds in other folders may run the same test at the same time.
+    const std::string path = ::testing::TempDir() + std::to_string(::getpid()) + "-" + name;
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     std::vector<uint8_t> contents = bytes_;
     contents.resize(static_cast<size_t>(size), 0);
     out.write(reinterpret_cast<const char*>(contents.data()), size);
-    return path;
+    return TempFile(path);
 }
 
 std::vector<uint8_t> screenWithFirstColumn(const std::vector<uint8_t>& column) {

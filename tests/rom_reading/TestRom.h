@@ -8,6 +8,15 @@
 #include <string>
 #include <vector>
 
+// A file in the test folder, removed with this object.
+struct TempFile {
+    explicit TempFile(std::string path) : path(std::move(path)) {}
+    TempFile(const TempFile&) = delete;
+    TempFile& operator=(const TempFile&) = delete;
+    ~TempFile();
+    std::string path;
+};
+
 // A hand-made image with the game's title in which every level's pointers name an empty screen
 // of its own bank. Tests lay their own screens and table records over it.
 class TestRom {
@@ -26,10 +35,8 @@ public:
     void setPointerWord(std::string_view level, int k, int word);
 
     rom::RomImage image() const { return rom::RomImage(bytes_); }
-    std::vector<uint8_t>& bytes() { return bytes_; }
-    // Writes the first `size` bytes (zeros past the image) to a fresh file in the test folder and
-    // returns its path.
-    std::string writeFile(const std::string& name, long size = rom::RomSize) const;
+    // Writes the first `size` bytes (zeros past the image) to a fresh file in the test folder.
+    TempFile writeFile(const std::string& name, long size = rom::RomSize) const;
 
 private:
     std::vector<uint8_t> bytes_;
