@@ -55,7 +55,13 @@ void frmScreenManager::buildWindow() {
     setObjectName(QStringLiteral("frmScreenManager"));
     setWindowTitle(tr("Screen Manager"));
     setModal(true);
+    createControls();
+    layOutControls();
+    connectHandlers();
+    ShowTab();
+}
 
+void frmScreenManager::createControls() {
     previewGrid = new ScreenPreviews(this);
     cmdScrollUp = sm::glyphButton(QStringLiteral("\u25B2"), tr("Scroll up"),
                                   QStringLiteral("cmdScrollUp"), this);
@@ -82,7 +88,14 @@ void frmScreenManager::buildWindow() {
     tabPowerUps = new PowerUpsTab(ws, numbering, this);
     tabPipes = new PipesTab(ws, numbering, this);
     fraTab = {tabOrder, tabEnemies, tabPowerUps, tabPipes};
+    for (int i = 0; i < 4; ++i) {
+        fraTab[i]->setObjectName(QStringLiteral("fraTab%1").arg(i));
+        fraTab[i]->setFrameShape(QFrame::StyledPanel);
+        fraTab[i]->setFixedSize(TabFrameSize);
+    }
+}
 
+void frmScreenManager::layOutControls() {
     auto* previewButtons = new QHBoxLayout;
     for (QWidget* w :
          std::initializer_list<QWidget*>{cmdScrollUp, cmdScrollDown, chkAutoRefresh, cmdRefresh})
@@ -96,12 +109,8 @@ void frmScreenManager::buildWindow() {
     auto* right = new QVBoxLayout;
     right->setSpacing(0);
     right->addWidget(tab1);
-    for (int i = 0; i < 4; ++i) {
-        fraTab[i]->setObjectName(QStringLiteral("fraTab%1").arg(i));
-        fraTab[i]->setFrameShape(QFrame::StyledPanel);
-        fraTab[i]->setFixedSize(TabFrameSize);
-        right->addWidget(fraTab[i]);
-    }
+    for (QFrame* frame : fraTab)
+        right->addWidget(frame);
     right->addStretch();
     right->addSpacing(8);
     right->addWidget(cmdClose, 0, Qt::AlignRight);
@@ -110,7 +119,9 @@ void frmScreenManager::buildWindow() {
     root->addLayout(left);
     root->addLayout(right);
     root->setSizeConstraint(QLayout::SetFixedSize);
+}
 
+void frmScreenManager::connectHandlers() {
     connect(tab1, &QTabBar::currentChanged, this, &frmScreenManager::ShowTab);
     connect(tabOrder, &ScreenOrderTab::screensSwapped, this, &frmScreenManager::screensSwapped);
     connect(tabOrder, &ScreenOrderTab::screenReplaced, this, [this](int s) { redrawIfShown({s}); });
@@ -121,7 +132,6 @@ void frmScreenManager::buildWindow() {
     connect(cmdScrollDown, &QPushButton::clicked, this, &frmScreenManager::cmdScrollDown_Click);
     connect(cmdRefresh, &QPushButton::clicked, this, &frmScreenManager::cmdRefresh_Click);
     connect(cmdClose, &QPushButton::clicked, this, &frmScreenManager::cmdClose_Click);
-    ShowTab();
 }
 
 void frmScreenManager::Form_Load() {

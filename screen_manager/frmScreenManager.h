@@ -35,12 +35,10 @@ public:
     void drawScreens(bool autoRefresh);
     void ShowTab();
 
-    const ScreenNumbering& screenNumbering() const { return numbering; }
     ScreenOrderTab& screenOrderTab() const { return *tabOrder; }
     EnemiesTab& enemiesTab() const { return *tabEnemies; }
     PowerUpsTab& powerUpsTab() const { return *tabPowerUps; }
     PipesTab& pipesTab() const { return *tabPipes; }
-    ScreenPreviews& previews() const { return *previewGrid; }
 
 public slots:
     void cmdScrollUp_Click();
@@ -55,6 +53,9 @@ protected:
 
 private:
     void buildWindow();
+    void createControls();
+    void layOutControls();
+    void connectHandlers();
     void Form_Load();
     void Form_Unload();
     void screensSwapped(int s);
