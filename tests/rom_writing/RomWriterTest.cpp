@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <unistd.h>
 
 using namespace rom;
@@ -124,6 +125,45 @@ TEST_F(Saving, RewritesTheFirstScreensBlocksWithTheFirstLevelsTable) {
         EXPECT_EQ(bytesOf(outFile, block.offset, block.offset + 3), written);
         EXPECT_EQ(screenCells(reloaded, level, reloaded.GetValue(screenKey(level, 1))),
                   screenCells(doc, level, doc.GetValue(screenKey(level, 1))));
+    }
+}
+
+// Gives every screen of the document new sparse cells, the same for a reference in every level
+// that designs it, so that a screen two levels share reads back alike in both.
+void randomizeScreens(kiv::ConfigFile& doc, unsigned seed) {
+    for (std::string_view levelView : Levels) {
+        const std::string level(levelView);
+        const int count = std::stoi(doc.GetValue(screensKey(level)));
+        for (int k = 1; k <= count; ++k) {
+            const std::string ref = doc.GetValue(screenKey(level, k));
+            std::mt19937 rng(seed * 100003u + static_cast<unsigned>(std::stoul(ref)));
+            for (int x = 0; x < ScreenColumns; ++x)
+                for (int y = 0; y < ScreenRows; ++y) {
+                    const std::string key = cellKey(level, ref, x, y);
+                    if (rng() % 100 < 7)
+                        doc.WriteValue(key, num(static_cast<long>(rng() % 253)));
+                    else
+                        doc.DelKey(key);
+                }
+        }
+    }
+}
+
+TEST_F(Saving, RandomDesignsReadBackAsTheyWereSaved) {
+    for (unsigned seed = 1; seed <= 20; ++seed) {
+        SCOPED_TRACE(seed);
+        randomizeScreens(doc, seed);
+        const SaveOutcome outcome = save(flags({SectionWorld1, SectionWorlds2And4, SectionWorld3}));
+        ASSERT_EQ(outcome.kind, SaveOutcome::Kind::Saved) << outcome.message;
+        kiv::ConfigFile reloaded;
+        loadROM(outFile, reloaded);
+        for (std::string_view levelView : Levels) {
+            const std::string level(levelView);
+            for (int k = 1; k <= std::stoi(doc.GetValue(screensKey(level))); ++k)
+                ASSERT_EQ(screenCells(reloaded, level, reloaded.GetValue(screenKey(level, k))),
+                          screenCells(doc, level, doc.GetValue(screenKey(level, k))))
+                    << level << " screen " << k;
+        }
     }
 }
 
