@@ -60,6 +60,8 @@ ScreenEditor::ScreenEditor(Workspace& workspace, const PictureLibrary& pictures,
     createTools();
     createObjectList();
     createPopup();
+    for (QWidget* control : romControls())
+        control->setEnabled(false);
 }
 
 ScreenEditor::~ScreenEditor() = default;
@@ -82,11 +84,6 @@ void ScreenEditor::createChoosers() {
     cmdManager = named(new QPushButton(tr("Screen &Manager..."), this), "cmdManager");
     cmdManager->setGeometry(184, 32, 105, 25);
 
-    for (QWidget* control : {static_cast<QWidget*>(lblLevel), static_cast<QWidget*>(cmbLevel),
-                             static_cast<QWidget*>(lblScreen), static_cast<QWidget*>(cmbScreen),
-                             static_cast<QWidget*>(cmdManager)})
-        control->setEnabled(false);
-
     connect(cmbLevel, &QComboBox::currentIndexChanged, this, &ScreenEditor::cmbLevel_Click);
     connect(cmbScreen, &QComboBox::currentIndexChanged, this, &ScreenEditor::cmbScreen_Click);
 }
@@ -98,7 +95,6 @@ void ScreenEditor::createEditingArea() {
     picEditor->setBackColor(render::Background);
     picEditor->setForeColor(render::GridColor);
     picEditor->clear();
-    picEditor->setEnabled(false);
     connect(picEditor, &PictureBox::mouseReleased, this, &ScreenEditor::picEditor_MouseUp);
     connect(picEditor, &PictureBox::keyPressed, this, &ScreenEditor::picEditor_KeyDown);
 }
@@ -172,7 +168,6 @@ void ScreenEditor::createObjectList() {
     lvObjects->setIconSize(QSize(CellSize, CellSize));
     lvObjects->setSelectionMode(QAbstractItemView::SingleSelection);
     lvObjects->setUniformItemSizes(true);
-    lvObjects->setEnabled(false);
     lvObjects->viewport()->installEventFilter(this);
 }
 
@@ -185,11 +180,12 @@ void ScreenEditor::createPopup() {
             &ScreenEditor::mnuPopupRightButton_Click);
 }
 
+QList<QWidget*> ScreenEditor::romControls() const {
+    return {lblLevel, cmbLevel, lblScreen, cmbScreen, cmdManager, picEditor, lvObjects};
+}
+
 void ScreenEditor::enableEditing() {
-    for (QWidget* control : {static_cast<QWidget*>(lblLevel), static_cast<QWidget*>(cmbLevel),
-                             static_cast<QWidget*>(lblScreen), static_cast<QWidget*>(cmbScreen),
-                             static_cast<QWidget*>(cmdManager), static_cast<QWidget*>(picEditor),
-                             static_cast<QWidget*>(lvObjects)})
+    for (QWidget* control : romControls())
         control->setEnabled(true);
     fraTools->show();
 }

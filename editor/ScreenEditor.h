@@ -79,6 +79,8 @@ private:
     void createPlacementOptions();
     void createObjectList();
     void createPopup();
+    // The controls that stay disabled until a ROM has been read.
+    QList<QWidget*> romControls() const;
 
     void lvObjects_MouseUp(Qt::MouseButton button);
     void buildObjectList();
