@@ -375,8 +375,7 @@ private:
         for (const Region& region : Regions) {
             encodeRegion(region, doc, save);
             for (const LevelPlan& plan : plans_)
-                if (std::find(region.levels.begin(), region.levels.end(), plan.table->level) !=
-                    region.levels.end())
+                if (screenSectionOfWorld(plan.table->level[0]) == region.section)
                     for (const auto& label : plan.order)
                         refs[label] =
                             num(std::stol(save.GetValue(screenRefKey(label))) + plan.table->refAdd);
