@@ -54,6 +54,7 @@ struct BadInput {
     long fileSize;
     int32_t number;
     std::string description;
+    friend void PrintTo(const BadInput& c, std::ostream* os) { *os << c.name; }
 };
 
 class BadRom : public ::testing::TestWithParam<BadInput> {};

@@ -39,6 +39,7 @@ struct ColumnCase {
     const char* name;
     std::vector<uint8_t> bytes;
     std::map<int, std::string> cells;
+    friend void PrintTo(const ColumnCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class ColumnDecoding : public ::testing::TestWithParam<ColumnCase> {};
