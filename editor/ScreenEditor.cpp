@@ -45,6 +45,10 @@ std::string undoKey(int x, int y) {
     return std::to_string(x) + "_" + std::to_string(y);
 }
 
+std::size_t undoBit(int x, int y) {
+    return static_cast<std::size_t>(x * rom::ScreenRows + y);
+}
+
 } // namespace
 
 ScreenEditor::ScreenEditor(Workspace& workspace, const PictureLibrary& pictures, Dialogs& dialogs,
@@ -330,6 +334,7 @@ void ScreenEditor::picEditor_MouseUp(Qt::MouseButton button, Qt::KeyboardModifie
     const int object = buttonObject_[index];
     cmdUndo->setEnabled(true);
     ws.kivUndo.DelAll();
+    undoHeldZero_.reset();
 
     const footprint::Cell clicked = footprint::cellAt(pos.x(), pos.y());
     for (const footprint::Cell& cell : footprint::cellsOf(placement(), clicked)) {
@@ -337,6 +342,7 @@ void ScreenEditor::picEditor_MouseUp(Qt::MouseButton button, Qt::KeyboardModifie
         const std::string previous = ws.kivLevel.GetValue(key);
         ws.kivUndo.WriteValue(undoKey(cell.x, cell.y),
                               previous == kiv::ConfigFile::NotFound ? "0" : previous);
+        undoHeldZero_[undoBit(cell.x, cell.y)] = previous == "0";
         const QPoint topLeft(cell.x * CellSize, cell.y * CellSize);
         if (object != 0) {
             picEditor->paintPicture(buttonPicture_[index], topLeft);
@@ -367,7 +373,7 @@ void ScreenEditor::cmdUndo_Click() {
             if (saved == kiv::ConfigFile::NotFound)
                 continue;
             const std::string key = rom::cellKey(current, ref, x, y);
-            if (saved == "0")
+            if (saved == "0" && !undoHeldZero_[undoBit(x, y)])
                 ws.kivLevel.DelKey(key);
             else
                 ws.kivLevel.WriteValue(key, saved);

@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include <array>
+#include <bitset>
 #include <string>
 
 class QAction;
@@ -95,6 +96,9 @@ private:
     Dialogs& dialogs;
     std::array<int, 2> buttonObject_{0, 0};
     std::array<QImage, 2> buttonPicture_;
+    // The undo copy writes "0" for a cell that was empty; these are the cells of the last click
+    // that really held object 0, so undo can give them back instead of emptying them.
+    std::bitset<20 * 16> undoHeldZero_;
 
     QLabel* lblLevel = nullptr;
     QComboBox* cmbLevel = nullptr;
