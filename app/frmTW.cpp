@@ -1,5 +1,6 @@
 #include "app/frmTW.h"
 
+#include "app/UsageMeter.h"
 #include "app/VersionInfo.h"
 #include "app/WaitCursor.h"
 #include "editor/Dialogs.h"
@@ -15,6 +16,7 @@
 #include <QLayout>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QStatusBar>
 
 namespace {
 
@@ -32,16 +34,19 @@ QString qs(const std::string& text) {
 
 frmTW::frmTW(Dialogs& dialogs, QWidget* parent)
     : QMainWindow(parent), dialogs(dialogs),
-      screenEditor(new ScreenEditor(ws, pictures, dialogs, this)) {
+      screenEditor(new ScreenEditor(ws, pictures, dialogs, this)), meter(new UsageMeter(this)) {
     setObjectName(QStringLiteral("frmTW"));
     setWindowTitle(Caption);
     screenEditor->setFixedSize(ClientSize);
     setCentralWidget(screenEditor);
+    statusBar()->setSizeGripEnabled(false);
+    statusBar()->addPermanentWidget(meter, 1);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     createMenus();
 
     connect(screenEditor->managerButton(), &QPushButton::clicked, this, &frmTW::cmdManager_Click);
     connect(screenEditor, &ScreenEditor::screenEdited, this, &frmTW::markChanged);
+    connect(screenEditor, &ScreenEditor::documentShown, this, &frmTW::refreshUsage);
 }
 
 frmTW::~frmTW() = default;
@@ -165,6 +170,11 @@ void frmTW::saveROM() {
 void frmTW::markChanged(int section) {
     ws.sectionChanged[section] = true;
     ws.dataChanged = true;
+}
+
+void frmTW::refreshUsage() {
+    if (!ws.romFile.empty())
+        meter->refresh(ws.kivLevel);
 }
 
 void frmTW::applyScreenManagerChanges() {

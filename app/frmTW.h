@@ -12,6 +12,7 @@ class QAction;
 class QCloseEvent;
 class QMenu;
 class ScreenEditor;
+class UsageMeter;
 
 // The main window: it owns the workspace, hosts the screen editor and carries the File, Tools
 // and Help commands and the bookkeeping of unsaved changes.
@@ -39,6 +40,7 @@ public:
 
     Workspace& workspace() { return ws; }
     ScreenEditor* editor() const { return screenEditor; }
+    UsageMeter* usageMeter() const { return meter; }
     QString romFile() const { return QString::fromStdString(ws.romFile); }
 
 public slots:
@@ -62,6 +64,9 @@ private:
                        const QKeySequence& shortcut, void (frmTW::*handler)());
     void enableRomCommands();
     void markChanged(int section);
+    // Every change of the document ends with the editor showing it again, so that is when the
+    // meter measures; before a ROM is read there is nothing to measure.
+    void refreshUsage();
     // The question before unsaved changes would be lost; true when the pending action may go on.
     bool askToSaveChanges();
     // The file dialog of the window: it remembers the last name used, as the Open dialog
@@ -75,6 +80,7 @@ private:
     Workspace ws;
     PictureLibrary pictures;
     ScreenEditor* screenEditor = nullptr;
+    UsageMeter* meter = nullptr;
     QString lastFileName;
 
     QAction* mnuFileSave = nullptr;

@@ -1,0 +1,96 @@
+#include "app/UsageMeter.h"
+
+#include "rom/DataUsage.h"
+#include "rom/RomLayout.h"
+#include "rom/RomWriter.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+
+#include <algorithm>
+
+namespace {
+
+constexpr std::array<const char*, 3> Captions = {"World 1", "Worlds 2 & 4", "World 3"};
+constexpr std::array<const char*, 3> LabelNames = {"lblWorld1", "lblWorlds2And4", "lblWorld3"};
+const QColor WarningColor(192, 0, 0);
+
+// "#,###" leaves zero empty, which reads as a missing figure in a tally.
+QString count(long n) {
+    return n == 0 ? QStringLiteral("0") : QString::fromStdString(rom::formatCount(n));
+}
+
+QString regionText(int region, const QString& used, long budget) {
+    return QStringLiteral("%1: %2 / %3").arg(QLatin1String(Captions[region]), used, count(budget));
+}
+
+} // namespace
+
+UsageMeter::UsageMeter(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("usageMeter"));
+    auto* row = new QHBoxLayout(this);
+    row->setContentsMargins(4, 0, 4, 0);
+    row->setSpacing(24);
+    for (int region = 0; region < 3; ++region) {
+        // Blank until the first measurement, so no figure shows before a ROM is read.
+        lblRegion[region] = new QLabel(this);
+        lblRegion[region]->setObjectName(QLatin1String(LabelNames[region]));
+        lblRegion[region]->setTextFormat(Qt::PlainText);
+        row->addWidget(lblRegion[region]);
+    }
+    row->addStretch();
+}
+
+void UsageMeter::refresh(const kiv::ConfigFile& kivLevel) {
+    rom::DataUsage usage;
+    try {
+        usage = rom::dataUsage(kivLevel, kivScratch);
+    } catch (const kiv::Error& e) {
+        showError(
+            QStringLiteral("%1, %2").arg(QString::fromStdString(e.description())).arg(e.number()));
+        return;
+    }
+    for (int region = 0; region < 3; ++region)
+        showRegion(region, usage.used[region], usage.budget[region]);
+}
+
+void UsageMeter::showRegion(int region, long used, long budget) {
+    QLabel* label = lblRegion[region];
+    // A region without any screen measures -1: it takes nothing.
+    label->setText(regionText(region, count(std::max(used, 0L)), budget));
+    const bool over = used > budget;
+    setWarning(label, over);
+    if (over)
+        label->setToolTip(
+            QStringLiteral("Over budget by %1 bytes: Save As will refuse to write %2.")
+                .arg(count(used - budget),
+                     region == 1 ? QStringLiteral("these worlds") : QStringLiteral("this world")));
+    else
+        label->setToolTip(QStringLiteral("%1 bytes to spare.").arg(count(budget - used)));
+}
+
+// A document the encoder cannot read (a cell that is no object code) cannot be measured; Save As
+// would fail on it too.
+void UsageMeter::showError(const QString& description) {
+    for (int region = 0; region < 3; ++region) {
+        QLabel* label = lblRegion[region];
+        label->setText(regionText(region, QStringLiteral("?"), rom::Regions[region].budget));
+        setWarning(label, true);
+        label->setToolTip(QStringLiteral("Unable to measure the world data usage - ") +
+                          description);
+    }
+}
+
+void UsageMeter::setWarning(QLabel* label, bool warning) {
+    QFont font;
+    QPalette palette;
+    if (warning) {
+        font = label->font();
+        font.setBold(true);
+        palette = label->palette();
+        palette.setColor(QPalette::WindowText, WarningColor);
+    }
+    // Default-made ones set nothing, so the label goes back to the status bar's own look.
+    label->setFont(font);
+    label->setPalette(palette);
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <kiv/ConfigFile.h>
+
+#include <QWidget>
+
+#include <array>
+
+class QLabel;
+
+// The status bar's running tally of the bytes each save region's screens would take against the
+// room the game has for them, so that a world grown too big shows at once rather than when Save
+// As refuses it. It measures in a store of its own, so it never disturbs the workspace.
+class UsageMeter : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit UsageMeter(QWidget* parent = nullptr);
+
+    // Measures `kivLevel` and shows the three figures; a region over its budget is shown in the
+    // warning style until it fits again.
+    void refresh(const kiv::ConfigFile& kivLevel);
+
+    // Region 0 is world 1, 1 worlds 2 and 4, 2 world 3.
+    QLabel* regionLabel(int region) const { return lblRegion[region]; }
+
+private:
+    void showRegion(int region, long used, long budget);
+    void showError(const QString& description);
+    static void setWarning(QLabel* label, bool warning);
+
+    kiv::ConfigFile kivScratch;
+    std::array<QLabel*, 3> lblRegion{};
+};
