@@ -36,9 +36,20 @@ UsageMeter::UsageMeter(QWidget* parent) : QWidget(parent) {
         lblRegion[region] = new QLabel(this);
         lblRegion[region]->setObjectName(QLatin1String(LabelNames[region]));
         lblRegion[region]->setTextFormat(Qt::PlainText);
+        reserveWidth(lblRegion[region], region);
         row->addWidget(lblRegion[region]);
     }
     row->addStretch();
+}
+
+// Room for a five-digit figure in the warning style, so that the labels do not shift as the
+// figures change or a region turns to the warning style.
+void UsageMeter::reserveWidth(QLabel* label, int region) {
+    QFont bold = label->font();
+    bold.setBold(true);
+    const QString widest =
+        regionText(region, QStringLiteral("88,888"), rom::Regions[region].budget);
+    label->setMinimumWidth(QFontMetrics(bold).horizontalAdvance(widest));
 }
 
 void UsageMeter::refresh(const kiv::ConfigFile& kivLevel) {

@@ -25,6 +25,7 @@ public:
     QLabel* regionLabel(int region) const { return lblRegion[region]; }
 
 private:
+    static void reserveWidth(QLabel* label, int region);
     void showRegion(int region, long used, long budget);
     void showError(const QString& description);
     static void setWarning(QLabel* label, bool warning);
