@@ -14,6 +14,15 @@ PictureLibrary::PictureLibrary() {
 }
 
 QImage PictureLibrary::picture(int id) const {
+    if (source_ == Source::Rom) {
+        const auto drawn = romPictures_.constFind(id);
+        if (drawn != romPictures_.constEnd())
+            return *drawn;
+    }
+    return bundledPicture(id);
+}
+
+QImage PictureLibrary::bundledPicture(int id) const {
     auto found = cache_.constFind(id);
     if (found == cache_.constEnd())
         found = cache_.insert(id, QImage(QStringLiteral(":/pictures/%1.png").arg(id)));

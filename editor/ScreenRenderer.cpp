@@ -1,16 +1,11 @@
 #include "editor/ScreenRenderer.h"
 
-#include "editor/ObjectCatalogue.h"
 #include "editor/PictureBox.h"
-#include "editor/PictureLibrary.h"
-#include "rom/LevelKeys.h"
 #include "rom/RomLayout.h"
-
-#include <kiv/ConfigFile.h>
 
 namespace {
 
-constexpr int Cell = 16;
+using render::Cell;
 
 // Levels whose first screens carry the start markers on cell (2, 0) and then (5, 13).
 bool isFirstMarkerGroup(int levelIndex) {
@@ -27,15 +22,7 @@ void drawMarker(PictureBox& pic, int cx, int cy) {
 void drawScreen(PictureBox& picBox, const kiv::ConfigFile& kivLevel, const PictureLibrary& pictures,
                 const std::string& level, const std::string& screen) {
     picBox.clear();
-    for (int x = 0; x < rom::ScreenColumns; ++x) {
-        for (int y = 0; y < rom::ScreenRows; ++y) {
-            const std::string value = kivLevel.GetValue(rom::cellKey(level, screen, x, y));
-            if (value == kiv::ConfigFile::NotFound)
-                continue;
-            const QImage picture = pictures.LoadObjectPicture(numberOf(value), level);
-            picBox.paintPicture(picture, {x * Cell, y * Cell});
-        }
-    }
+    picBox.paintPicture(screenImage(kivLevel, pictures, level, screen, picBox.backColor()), {0, 0});
 }
 
 void drawGrid(PictureBox& picEditor, int levelIndex, int screenPosition) {

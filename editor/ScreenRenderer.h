@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QColor>
+#include "editor/ScreenImage.h"
 
 #include <string>
 
@@ -9,12 +9,6 @@ class PictureLibrary;
 namespace kiv {
 class ConfigFile;
 }
-
-namespace render {
-inline const QColor GridColor(192, 192, 255);
-inline const QColor MarkerColor(255, 0, 0);
-inline const QColor Background(255, 255, 255);
-} // namespace render
 
 // Clears `picBox` and paints every non-empty cell of screen `screen` as level `level` holds it.
 void drawScreen(PictureBox& picBox, const kiv::ConfigFile& kivLevel, const PictureLibrary& pictures,

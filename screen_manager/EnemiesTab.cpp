@@ -2,11 +2,12 @@
 
 #include "editor/PictureBox.h"
 #include "editor/PictureLibrary.h"
+#include "editor/ScreenMarks.h"
+#include "editor/ScreenNumbering.h"
 #include "editor/Workspace.h"
 #include "rom/LevelKeys.h"
 #include "screen_manager/ChoiceBox.h"
 #include "screen_manager/FieldText.h"
-#include "screen_manager/ScreenNumbering.h"
 #include "screen_manager/TabWidgets.h"
 
 #include <QCheckBox>
@@ -181,22 +182,7 @@ QImage EnemiesTab::Tab2GetEnemyPicture(const QString& eType) const {
 
 QPoint EnemiesTab::Tab2EnemyCoordinates(const QImage& picture, const QString& eX,
                                         const QString& eY) {
-    // The position byte: low nibble the cell row, bit 4 sixteen rows lower, bits 6 and 7 a
-    // shift to the right in half cells.
-    const QString y = eY.size() < 2 ? QString(eY).rightJustified(2, QLatin1Char('0')) : eY;
-    const QChar high = y.front().toUpper();
-    int pixelX = qRound(32 * valueOf(eX));
-    if (high == u'4' || high == u'5')
-        pixelX += 8;
-    else if (high == u'8' || high == u'9')
-        pixelX += 16;
-    else if (high == u'C' || high == u'D')
-        pixelX += 24;
-    const int row = sm::hexValueOf(QString(y.back()));
-    int pixelY = 16 * row - 16 - picture.height();
-    if (high == u'1' || high == u'5' || high == u'9' || high == u'D')
-        pixelY += 256;
-    return {pixelX, pixelY};
+    return marks::enemyTopLeft(picture, valueOf(eX), eY);
 }
 
 void EnemiesTab::lvEnemies_ItemClick(QTreeWidgetItem* item) {

@@ -1,11 +1,12 @@
 #include "screen_manager/PipesTab.h"
 
 #include "editor/PictureBox.h"
+#include "editor/ScreenMarks.h"
+#include "editor/ScreenNumbering.h"
 #include "editor/Workspace.h"
 #include "rom/LevelKeys.h"
 #include "screen_manager/ChoiceBox.h"
 #include "screen_manager/FieldText.h"
-#include "screen_manager/ScreenNumbering.h"
 #include "screen_manager/TabWidgets.h"
 
 #include <QGridLayout>
@@ -20,8 +21,6 @@ using sm::qs;
 using sm::valueOf;
 
 namespace {
-
-const QColor PipeColor(132, 255, 0);
 
 // The document's field names, in column order.
 constexpr std::array<const char*, 6> Fields = {"entryscreen", "entryx", "bonusscreen",
@@ -140,18 +139,15 @@ void PipesTab::swapScreenNumbers(int s) {
 }
 
 void PipesTab::paintPipes(PictureBox& box, int s) const {
-    auto cell = [](double units) { return qRound(16 * units); };
+    const auto fill = [&box](const QRect& mark) {
+        box.fillRect(mark.topLeft(), mark.bottomRight(), marks::PipeColor);
+    };
     for (int i = 0; i < lvPipes->topLevelItemCount(); ++i) {
         const QTreeWidgetItem& row = *lvPipes->topLevelItem(i);
-        if (valueOf(row.text(ColEntry)) == s) {
-            const double x = valueOf(row.text(ColEntryX));
-            box.fillRect({cell(x), 1}, {cell(x + 2), 255}, PipeColor);
-        }
-        if (valueOf(row.text(ColExit)) == s) {
-            const double x = valueOf(row.text(ColExitX));
-            const double y = valueOf(row.text(ColExitY));
-            box.fillRect({cell(x), cell(y - 1)}, {cell(x + 2), cell(y)}, PipeColor);
-        }
+        if (valueOf(row.text(ColEntry)) == s)
+            fill(marks::pipeEntryBar(valueOf(row.text(ColEntryX))));
+        if (valueOf(row.text(ColExit)) == s)
+            fill(marks::pipeExitBox(valueOf(row.text(ColExitX)), valueOf(row.text(ColExitY))));
     }
 }
 

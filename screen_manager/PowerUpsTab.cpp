@@ -1,12 +1,13 @@
 #include "screen_manager/PowerUpsTab.h"
 
 #include "editor/PictureBox.h"
+#include "editor/ScreenMarks.h"
+#include "editor/ScreenNumbering.h"
 #include "editor/Workspace.h"
 #include "rom/LevelKeys.h"
 #include "rom/RomLayout.h"
 #include "screen_manager/ChoiceBox.h"
 #include "screen_manager/FieldText.h"
-#include "screen_manager/ScreenNumbering.h"
 #include "screen_manager/TabWidgets.h"
 
 #include <QGridLayout>
@@ -20,8 +21,6 @@ using sm::qs;
 using sm::valueOf;
 
 namespace {
-
-const QColor PowerUpColor(0, 128, 255);
 
 QString withoutDash(QString levelText) {
     return levelText.remove(QLatin1Char('-'));
@@ -136,8 +135,8 @@ void PowerUpsTab::paintPowerUps(PictureBox& box, int s) const {
         const QTreeWidgetItem& row = *lvPowerups->topLevelItem(i);
         if (!isCurrentLevel(row.text(ColLevel)) || valueOf(row.text(ColScreen)) != s)
             continue;
-        const double x = valueOf(row.text(ColX));
-        box.fillRect({qRound(16 * x), 1}, {qRound(16 * (x + 1)), 255}, PowerUpColor);
+        const QRect bar = marks::powerUpBar(valueOf(row.text(ColX)));
+        box.fillRect(bar.topLeft(), bar.bottomRight(), marks::PowerUpColor);
     }
 }
 

@@ -1,9 +1,9 @@
 #include "screen_manager/ScreenOrderTab.h"
 
+#include "editor/ScreenNumbering.h"
 #include "editor/Workspace.h"
 #include "rom/LevelKeys.h"
 #include "screen_manager/FieldText.h"
-#include "screen_manager/ScreenNumbering.h"
 #include "screen_manager/TabWidgets.h"
 
 #include <QGridLayout>

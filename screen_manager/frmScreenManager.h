@@ -1,6 +1,6 @@
 #pragma once
 
-#include "screen_manager/ScreenNumbering.h"
+#include "editor/ScreenNumbering.h"
 
 #include <QDialog>
 #include <QList>

@@ -23,6 +23,8 @@ struct ScreenNumbering {
     const std::string& levelOfScreen(int s) const { return isBorrowed(s) ? sharedLevel : curLevel; }
     // The level's own position of screen number `s` (0 or less for borrowed numbers).
     int ownPosition(int s) const { return s - numberOffset - sharedScreens; }
+    // The screen number of the level's own position `position`.
+    int screenNumberOf(int position) const { return position + numberOffset + sharedScreens; }
     // The document key holding the reference of screen number `s`.
     std::string screenKeyOf(int s) const;
     // The reference of screen number `s`; "[NOT FOUND]" for a number outside the level.

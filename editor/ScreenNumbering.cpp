@@ -1,4 +1,4 @@
-#include "screen_manager/ScreenNumbering.h"
+#include "editor/ScreenNumbering.h"
 
 #include "rom/LevelKeys.h"
 

@@ -1,0 +1,163 @@
+#include "editor/LevelImage.h"
+#include "editor/PictureBox.h"
+#include "editor/PictureLibrary.h"
+#include "editor/ScreenImage.h"
+#include "editor/ScreenMarks.h"
+#include "rom/LevelKeys.h"
+#include "tests/screen_manager/ManagerFixture.h"
+
+#include <kiv/ConfigFile.h>
+#include <kiv/Error.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+const QRgb White = qRgb(255, 255, 255);
+
+// Level 1-1 of two screens with one brick, and level 1-2 of one empty screen.
+void fillSmallLevels(kiv::ConfigFile& doc) {
+    doc.WriteValue(rom::screensKey("11"), "2");
+    doc.WriteValue(rom::screenKey("11", 1), "40000");
+    doc.WriteValue(rom::screenKey("11", 2), "40100");
+    doc.WriteValue(rom::cellKey("11", "40100", 3, 4), "19");
+    doc.WriteValue(rom::screensKey("12"), "1");
+    doc.WriteValue(rom::screenKey("12", 1), "40200");
+}
+
+QImage screenOf(const QImage& level, int position) {
+    return level.copy(render::ScreenWidth * position, 0, render::ScreenWidth, render::ScreenHeight);
+}
+
+} // namespace
+
+class LevelImageTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void aLevelIsItsScreensSideBySide() {
+        ManagerFixture f;
+        for (const char* level : {"11", "31", "43"}) {
+            const int count = std::stoi(f.get(rom::screensKey(level)));
+            const QImage image = levelImage(f.ws.kivLevel, f.pictures, level, true);
+            QCOMPARE(image.size(), QSize(320 * count, 256));
+        }
+    }
+
+    void eachScreenIsDrawnAsTheEditorDrawsItWithoutTheGrid() {
+        ManagerFixture f;
+        const QImage image = levelImage(f.ws.kivLevel, f.pictures, "21", false);
+        for (int k = 1; k <= 3; ++k) {
+            const std::string ref = f.get(rom::screenKey("21", k));
+            QCOMPARE(screenOf(image, k - 1), screenImage(f.ws.kivLevel, f.pictures, "21", ref));
+        }
+    }
+
+    void cellsAndMarksLandWhereTheyBelong() {
+        kiv::ConfigFile doc;
+        fillSmallLevels(doc);
+        doc.WriteValue(rom::powerUpKey("level", 1), "11");
+        doc.WriteValue(rom::powerUpKey("screen", 1), "2");
+        doc.WriteValue(rom::powerUpKey("x", 1), "7");
+        doc.WriteValue(rom::pipeKey("11", "entryscreen", 1), "1");
+        doc.WriteValue(rom::pipeKey("11", "entryx", 1), "10");
+        const PictureLibrary pictures;
+
+        const QImage plain = levelImage(doc, pictures, "11", false);
+        const QImage marked = levelImage(doc, pictures, "11", true);
+        const QImage brick = pictures.LoadObjectPicture(19, "11");
+        QCOMPARE(plain.pixel(320 + 3 * 16 + 5, 4 * 16 + 5), brick.pixel(5, 5));
+        QCOMPARE(plain.pixel(16, 100), White); // no grid line
+        QCOMPARE(plain.pixel(320 + 7 * 16 + 8, 128), White);
+        QCOMPARE(marked.pixel(320 + 7 * 16 + 8, 128), marks::PowerUpColor.rgb());
+        QCOMPARE(marked.pixel(10 * 16 + 8, 128), marks::PipeColor.rgb());
+        QCOMPARE(marked.pixel(10 * 16 + 8, 0), White); // the bars leave the top row free
+    }
+
+    void enemiesStandOnTheScreenTwoAboveTheirStoredNumber() {
+        kiv::ConfigFile doc;
+        fillSmallLevels(doc);
+        doc.WriteValue(rom::enemiesKey("11"), "1");
+        doc.WriteValue(rom::enemyKey("11", "screen", 1), "0"); // screen number 2
+        doc.WriteValue(rom::enemyKey("11", "x", 1), "1");
+        doc.WriteValue(rom::enemyKey("11", "y", 1), "C9");
+        doc.WriteValue(rom::enemyKey("11", "type", 1), "0");
+        const PictureLibrary pictures;
+        const QImage enemy = pictures.enemyPicture(0);
+        QVERIFY(!enemy.isNull());
+
+        const QImage marked = levelImage(doc, pictures, "11", true);
+        const QPoint at = marks::enemyTopLeft(enemy, 1, QStringLiteral("C9"));
+        QCOMPARE(at, QPoint(32 + 24, 16 * 9 - 16 - enemy.height()));
+        const QPoint inside(enemy.width() / 2, enemy.height() - 1);
+        QCOMPARE(marked.pixel(QPoint(320, 0) + at + inside), enemy.pixel(inside));
+        QCOMPARE(screenOf(marked, 0), screenOf(levelImage(doc, pictures, "11", false), 0));
+    }
+
+    void levelsNumberedFromThreeMarkTheirFirstScreenAsThree() {
+        kiv::ConfigFile doc;
+        fillSmallLevels(doc);
+        doc.WriteValue(rom::powerUpKey("level", 1), "12");
+        doc.WriteValue(rom::powerUpKey("screen", 1), "3");
+        doc.WriteValue(rom::powerUpKey("x", 1), "0");
+        const QImage marked = levelImage(doc, PictureLibrary(), "12", true);
+        QCOMPARE(marked.pixel(8, 128), marks::PowerUpColor.rgb());
+    }
+
+    void screensLookLikeTheScreenManagersPreviews() {
+        ManagerFixture f;
+        for (auto [levelText, firstOwnPreview] : {std::pair{"1-1", 0}, {"2-2", 2}, {"1-2", 0}}) {
+            const auto manager = f.open(QString::fromLatin1(levelText));
+            const std::string level = rom::levelFromText(levelText);
+            const QImage image = levelImage(f.ws.kivLevel, f.pictures, level, true);
+            for (int i = firstOwnPreview; i < 6; ++i) {
+                auto* preview =
+                    manager->findChild<PictureBox*>(QStringLiteral("picEditor%1").arg(i));
+                QVERIFY(preview);
+                QVERIFY2(preview->image() == screenOf(image, i - firstOwnPreview),
+                         qPrintable(QStringLiteral("%1, preview %2").arg(levelText).arg(i)));
+            }
+        }
+    }
+
+    void anUnknownLevelOrOneWithoutScreensIsRefused() {
+        kiv::ConfigFile doc;
+        fillSmallLevels(doc);
+        const PictureLibrary pictures;
+        for (const char* level : {"19", "1-1", "", "13"}) {
+            try {
+                levelImage(doc, pictures, level, false);
+                QFAIL(level);
+            } catch (const kiv::Error& e) {
+                QCOMPARE(e.number(), kiv::errors::InvalidArgument);
+            }
+        }
+    }
+
+    void theSavedFileIsThePicture() {
+        QTemporaryDir dir;
+        kiv::ConfigFile doc;
+        fillSmallLevels(doc);
+        const QImage image = levelImage(doc, PictureLibrary(), "11", false);
+        const QString path = dir.filePath(QStringLiteral("level.png"));
+        saveLevelImage(image, path.toStdString());
+        QCOMPARE(QImage(path).convertToFormat(QImage::Format_RGB32), image);
+    }
+
+    void anUnwritablePlaceIsAFileErrorAndLeavesNoFile() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("missing/level.png"));
+        try {
+            saveLevelImage(QImage(320, 256, QImage::Format_RGB32), path.toStdString());
+            QFAIL("saved into a missing folder");
+        } catch (const kiv::Error& e) {
+            QCOMPARE(e.number(), kiv::errors::PathNotFound);
+        }
+        QVERIFY(!QFile::exists(path));
+    }
+};
+
+QTEST_MAIN(LevelImageTest)
+#include "LevelImageTest.moc"

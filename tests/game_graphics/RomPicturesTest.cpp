@@ -1,0 +1,125 @@
+#include "editor/RomPictures.h"
+#include "editor/PictureLibrary.h"
+#include "rom/RomImage.h"
+#include "rom/RomLayout.h"
+#include "rom/TileGraphics.h"
+
+#include <QTest>
+
+#include <vector>
+
+namespace {
+
+constexpr int Universal19 = 19;
+
+// An image whose tiles are all blank except world 2's tile 49 (shade 1 everywhere) and the
+// common tile 19 (shade 3 in its top row).
+rom::RomImage handMadeImage() {
+    std::vector<uint8_t> bytes(rom::RomSize, 0);
+    const long world2 = *rom::tileOffset(2, 49);
+    for (int r = 0; r < rom::TileSize; ++r)
+        bytes[static_cast<size_t>(world2 + 2 * r)] = 0xFF;
+    const long common = *rom::tileOffset(1, Universal19);
+    bytes[static_cast<size_t>(common)] = bytes[static_cast<size_t>(common + 1)] = 0xFF;
+    return rom::RomImage(std::move(bytes));
+}
+
+bool isOnly(const QImage& image, QRgb colour) {
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixel(x, y) != colour)
+                return false;
+    return true;
+}
+
+// The id that the bundled lookup settles on for `code` in `world`.
+int bundledChoice(const PictureLibrary& library, int world, int code) {
+    for (int id : {world * 1000 + code, code, PictureLibrary::FallbackId})
+        if (!library.bundledPicture(id).isNull())
+            return id;
+    return -1;
+}
+
+} // namespace
+
+class RomPicturesTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void aTileIsDrawnAtTwiceItsSizeInThePalette() {
+        rom::TileShades shades{};
+        shades[0] = 3; // top-left pixel
+        shades[9] = 2; // pixel (1, 1)
+        const QImage picture = rompictures::tilePicture(shades);
+        QCOMPARE(picture.size(), QSize(16, 16));
+        for (QPoint p : {QPoint(0, 0), QPoint(1, 1)})
+            QCOMPARE(picture.pixel(p), rompictures::Palette[3]);
+        QCOMPARE(picture.pixel(2, 2), rompictures::Palette[2]);
+        QCOMPARE(picture.pixel(3, 3), rompictures::Palette[2]);
+        QCOMPARE(picture.pixel(4, 2), rompictures::Palette[0]);
+    }
+
+    void exactlyTheBundledObjectPicturesAreDrawn() {
+        const PictureLibrary library;
+        const QHash<int, QImage> drawn = rompictures::objectPictures(handMadeImage(), library);
+        QSet<int> expected;
+        for (int world = 0; world <= 4; ++world)
+            for (int code = 0; code < 256; ++code)
+                if (!library.bundledPicture(world * 1000 + code).isNull())
+                    expected.insert(world * 1000 + code);
+        expected.remove(1232);
+        expected.remove(4232);
+        const QList<int> keys = drawn.keys();
+        QCOMPARE(QSet<int>(keys.begin(), keys.end()), expected);
+        QVERIFY(expected.contains(Universal19) && expected.contains(2049));
+    }
+
+    void eachWorldPictureComesFromThatWorldsTile() {
+        const PictureLibrary library;
+        const QHash<int, QImage> drawn = rompictures::objectPictures(handMadeImage(), library);
+        QVERIFY(isOnly(drawn.value(2049), rompictures::Palette[1]));
+        QVERIFY(isOnly(drawn.value(1049), rompictures::Palette[0]));
+        QVERIFY(isOnly(drawn.value(3049), rompictures::Palette[0]));
+        const QImage brick = drawn.value(Universal19);
+        QCOMPARE(brick.pixel(15, 1), rompictures::Palette[3]);
+        QCOMPARE(brick.pixel(15, 2), rompictures::Palette[0]);
+    }
+
+    void lookupSettlesOnTheSameIdsAsTheBundledPictures() {
+        PictureLibrary library;
+        const QHash<int, QImage> drawn = rompictures::objectPictures(handMadeImage(), library);
+        library.setRomPictures(drawn);
+        library.setSource(PictureLibrary::Source::Rom);
+        for (int world = 1; world <= 4; ++world) {
+            const std::string level = std::to_string(world) + "1";
+            for (int code = 0; code < 256; ++code) {
+                const int id = bundledChoice(library, world, code);
+                const QImage expected = drawn.value(id, library.bundledPicture(id));
+                QVERIFY2(library.LoadObjectPicture(code, level) == expected,
+                         qPrintable(QStringLiteral("code %1 in world %2").arg(code).arg(world)));
+            }
+        }
+        // Code 50 has no world 2 picture and no universal one: still the fallback.
+        QCOMPARE(library.LoadObjectPicture(50, "21"),
+                 library.bundledPicture(PictureLibrary::FallbackId));
+        QCOMPARE(library.LoadObjectPicture(232, "41"), library.bundledPicture(4232));
+        QCOMPARE(library.enemyPicture(2), library.bundledPicture(602));
+    }
+
+    void theSourceSwitchesBackAndForth() {
+        PictureLibrary library;
+        const QImage bundled = library.picture(2049); // cached before the switch
+        library.setRomPictures(rompictures::objectPictures(handMadeImage(), library));
+        QCOMPARE(library.picture(2049), bundled);
+        library.setSource(PictureLibrary::Source::Rom);
+        QVERIFY(isOnly(library.picture(2049), rompictures::Palette[1]));
+        library.setSource(PictureLibrary::Source::Bundled);
+        QCOMPARE(library.picture(2049), bundled);
+        library.setSource(PictureLibrary::Source::Rom);
+        library.setRomPictures({});
+        QCOMPARE(library.picture(2049), bundled);
+    }
+};
+
+QTEST_GUILESS_MAIN(RomPicturesTest)
+#include "RomPicturesTest.moc"
