@@ -274,11 +274,28 @@ void ScreenEditor::buildObjectList() {
     const std::string current = level();
     lvObjects->clear();
     for (const CatalogueObject& object : objectsOfWorld(ws.kivObjects, current.front())) {
-        const QImage picture = pictures.LoadObjectPicture(numberOf(object.code), current);
-        auto* item = new QListWidgetItem(QIcon(QPixmap::fromImage(picture)), qs(object.description),
-                                         lvObjects);
+        auto* item =
+            new QListWidgetItem(objectIcon(qs(object.code)), qs(object.description), lvObjects);
         item->setData(Qt::UserRole, qs(object.code));
     }
+}
+
+QIcon ScreenEditor::objectIcon(const QString& code) const {
+    const QImage picture = pictures.LoadObjectPicture(numberOf(code.toStdString()), level());
+    return QIcon(QPixmap::fromImage(picture));
+}
+
+void ScreenEditor::refreshPictures() {
+    if (!cmbLevel->isEnabled())
+        return;
+    for (int i = 0; i < lvObjects->count(); ++i) {
+        QListWidgetItem* item = lvObjects->item(i);
+        item->setIcon(objectIcon(item->data(Qt::UserRole).toString()));
+    }
+    for (int index = 0; index < 2; ++index)
+        if (buttonObject_[index] != 0)
+            giveObject(index, buttonObject_[index]);
+    redraw();
 }
 
 // The list selects the item under any button when the button goes down, so by the release the

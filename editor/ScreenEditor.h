@@ -14,6 +14,7 @@ class QAction;
 class QButtonGroup;
 class QComboBox;
 class QGroupBox;
+class QIcon;
 class QLabel;
 class QListWidget;
 class QPushButton;
@@ -63,6 +64,9 @@ public slots:
     void mnuPopupRightButton_Click();
     // Redraws the current screen from the document (for example after the pictures changed).
     void redraw();
+    // Shows the object pictures anew wherever they appear: the object list's icons, the two
+    // button pictures and the current screen. Nothing is shown before a ROM has been read.
+    void refreshPictures();
 
 signals:
     // The document changed through an edit click: `section` is the world's screen section.
@@ -85,6 +89,7 @@ private:
 
     void lvObjects_MouseUp(Qt::MouseButton button);
     void buildObjectList();
+    QIcon objectIcon(const QString& code) const;
     void giveObject(int index, int code);
     void makeEraser(int index);
     void showScreen();
