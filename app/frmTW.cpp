@@ -1,9 +1,11 @@
 #include "app/frmTW.h"
 
+#include "app/GameGraphics.h"
 #include "app/UsageMeter.h"
 #include "app/VersionInfo.h"
 #include "app/WaitCursor.h"
 #include "editor/Dialogs.h"
+#include "editor/LevelImage.h"
 #include "editor/ScreenEditor.h"
 #include "rom/DataUsage.h"
 #include "rom/LevelKeys.h"
@@ -23,6 +25,7 @@ namespace {
 const QString Caption = QStringLiteral("Tarnwick");
 const QString RomFilter = QStringLiteral("Game Boy ROMs (*.gb)|*.gb|All files (*.*)|*.*");
 const QString LevelDataFilter = QStringLiteral("Tarnwick Data (*.twd)|*.twd|All files (*.*)|*.*");
+const QString ImageFilter = QStringLiteral("PNG images (*.png)|*.png|All files (*.*)|*.*");
 const QString DataCheckTitle = QStringLiteral("Check World Data Usage");
 constexpr QSize ClientSize(729, 474);
 
@@ -34,7 +37,8 @@ QString qs(const std::string& text) {
 
 frmTW::frmTW(Dialogs& dialogs, QWidget* parent)
     : QMainWindow(parent), dialogs(dialogs),
-      screenEditor(new ScreenEditor(ws, pictures, dialogs, this)), meter(new UsageMeter(this)) {
+      screenEditor(new ScreenEditor(ws, pictures, dialogs, this)), meter(new UsageMeter(this)),
+      gameGraphics(new GameGraphics(pictures, *screenEditor, this)) {
     setObjectName(QStringLiteral("frmTW"));
     setWindowTitle(Caption);
     screenEditor->setFixedSize(ClientSize);
@@ -72,9 +76,16 @@ void frmTW::createMenus() {
                               QKeySequence(Qt::CTRL | Qt::Key_I), &frmTW::mnuFileImport_Click);
     mnuFileExport = addAction(mnuFile, "mnuFileExport", QStringLiteral("&Export level data..."),
                               QKeySequence(Qt::CTRL | Qt::Key_E), &frmTW::mnuFileExport_Click);
+    mnuFileExportImage =
+        addAction(mnuFile, "mnuFileExportImage", QStringLiteral("Export level &image..."),
+                  QKeySequence(), &frmTW::mnuFileExportImage_Click);
     mnuFile->addSeparator();
     addAction(mnuFile, "mnuFileExit", QStringLiteral("&Exit"), QKeySequence(),
               &frmTW::mnuFileExit_Click);
+
+    QMenu* mnuView = menuBar()->addMenu(QStringLiteral("&View"));
+    mnuView->setObjectName(QStringLiteral("mnuView"));
+    mnuView->addAction(gameGraphics->action());
 
     QMenu* toolsMenu = menuBar()->addMenu(QStringLiteral("&Tools"));
     mnuTools = toolsMenu->menuAction();
@@ -88,7 +99,8 @@ void frmTW::createMenus() {
     addAction(mnuHelp, "mnuHelpAbout", QStringLiteral("&About..."), QKeySequence(Qt::Key_F1),
               &frmTW::mnuHelpAbout_Click);
 
-    for (QAction* action : {mnuFileSave, mnuFileImport, mnuFileExport, mnuTools, mnuToolsDataCheck})
+    for (QAction* action : {mnuFileSave, mnuFileImport, mnuFileExport, mnuFileExportImage, mnuTools,
+                            mnuToolsDataCheck})
         action->setEnabled(false);
 }
 
@@ -121,13 +133,15 @@ bool frmTW::loadROM(const QString& path) {
     }
     ws.romFile = path.toStdString();
     setWindowTitle(Caption + QStringLiteral(" - ") + path);
+    gameGraphics->useRom(ws.romFile);
     screenEditor->selectFirstLevel();
     enableRomCommands();
     return true;
 }
 
 void frmTW::enableRomCommands() {
-    for (QAction* action : {mnuFileSave, mnuFileImport, mnuFileExport, mnuTools, mnuToolsDataCheck})
+    for (QAction* action : {mnuFileSave, mnuFileImport, mnuFileExport, mnuFileExportImage, mnuTools,
+                            mnuToolsDataCheck})
         action->setEnabled(true);
     screenEditor->enableEditing();
 }
@@ -225,6 +239,15 @@ QString frmTW::chooseSaveFile(const QString& filter, const QString& fileName) {
     return chosen;
 }
 
+QString frmTW::chooseExportFile(const QString& filter, const QString& suffix) {
+    QString file = chooseSaveFile(filter, QString());
+    if (!file.isEmpty() && QFileInfo(file).suffix().isEmpty()) {
+        file += QLatin1Char('.') + suffix;
+        lastFileName = file;
+    }
+    return file;
+}
+
 void frmTW::showFileError(const QString& title, const QString& verb, const QString& file,
                           const std::string& description, int number) {
     dialogs.message(this, title,
@@ -249,15 +272,25 @@ void frmTW::mnuFileSave_Click() {
 }
 
 void frmTW::mnuFileExport_Click() {
-    QString file = chooseSaveFile(LevelDataFilter, QString());
+    const QString file = chooseExportFile(LevelDataFilter, QStringLiteral("twd"));
     if (file.isEmpty())
         return;
-    if (QFileInfo(file).suffix().isEmpty()) {
-        file += QStringLiteral(".twd");
-        lastFileName = file;
-    }
     try {
         ws.kivLevel.ConfigSave(file.toStdString());
+    } catch (const kiv::Error& e) {
+        showFileError(QStringLiteral("Export Error"), QStringLiteral("export"), file,
+                      e.description(), e.number());
+    }
+}
+
+void frmTW::mnuFileExportImage_Click() {
+    const QString file = chooseExportFile(ImageFilter, QStringLiteral("png"));
+    if (file.isEmpty())
+        return;
+    try {
+        const WaitCursor wait;
+        saveLevelImage(levelImage(ws.kivLevel, pictures, screenEditor->level(), true),
+                       file.toStdString());
     } catch (const kiv::Error& e) {
         showFileError(QStringLiteral("Export Error"), QStringLiteral("export"), file,
                       e.description(), e.number());

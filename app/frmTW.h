@@ -8,14 +8,15 @@
 #include <QString>
 
 class Dialogs;
+class GameGraphics;
 class QAction;
 class QCloseEvent;
 class QMenu;
 class ScreenEditor;
 class UsageMeter;
 
-// The main window: it owns the workspace, hosts the screen editor and carries the File, Tools
-// and Help commands and the bookkeeping of unsaved changes.
+// The main window: it owns the workspace, hosts the screen editor and carries the File, View,
+// Tools and Help commands and the bookkeeping of unsaved changes.
 class frmTW : public QMainWindow {
     Q_OBJECT
 
@@ -48,6 +49,7 @@ public slots:
     void mnuFileSave_Click();
     void mnuFileImport_Click();
     void mnuFileExport_Click();
+    void mnuFileExportImage_Click();
     void mnuFileExit_Click();
     void mnuToolsDataCheck_Click();
     void mnuHelpAbout_Click();
@@ -73,6 +75,8 @@ private:
     // starts from it.
     QString chooseOpenFile(const QString& filter, const QString& fileName);
     QString chooseSaveFile(const QString& filter, const QString& fileName);
+    // The Save dialog of an export: a name chosen without an extension gets `suffix`.
+    QString chooseExportFile(const QString& filter, const QString& suffix);
     void showFileError(const QString& title, const QString& verb, const QString& file,
                        const std::string& description, int number);
 
@@ -81,11 +85,13 @@ private:
     PictureLibrary pictures;
     ScreenEditor* screenEditor = nullptr;
     UsageMeter* meter = nullptr;
+    GameGraphics* gameGraphics = nullptr;
     QString lastFileName;
 
     QAction* mnuFileSave = nullptr;
     QAction* mnuFileImport = nullptr;
     QAction* mnuFileExport = nullptr;
+    QAction* mnuFileExportImage = nullptr;
     QAction* mnuTools = nullptr;
     QAction* mnuToolsDataCheck = nullptr;
 };
