@@ -1,5 +1,5 @@
-// tarnwick-cli: makes the sample ROM, exports a ROM's level data, builds a ROM from level data
-// and reports how much room each world's screens take.
+// tarnwick-cli: makes the sample ROM, exports a ROM's level data, builds a ROM from level data,
+// reports how much room each world's screens take and, in builds with the editor, draws levels.
 
 #include "rom/DataUsage.h"
 #include "rom/RomFile.h"
@@ -8,6 +8,10 @@
 #include "rom/SampleRom.h"
 
 #include <kiv/ConfigFile.h>
+
+#ifdef TARNWICK_CLI_RENDER
+#include "cli/RenderCommand.h"
+#endif
 
 #include <charconv>
 #include <cstdio>
@@ -27,6 +31,13 @@ constexpr std::string_view Usage =
     "  tarnwick-cli export ROM.gb OUT.twd       save the level data of a ROM as a .twd file\n"
     "  tarnwick-cli build ROM.gb IN.twd OUT.gb  write IN.twd's level data into a copy of ROM.gb\n"
     "  tarnwick-cli usage FILE                  bytes each world's screens take (ROM or .twd)\n"
+#ifdef TARNWICK_CLI_RENDER
+    "  tarnwick-cli render ROM.gb LEVEL OUT.png [--objects]\n"
+    "                                           draw level LEVEL (1-1 or 11) as a PNG picture;\n"
+    "                                           --objects marks enemies, power-ups and pipes\n"
+#else
+    "  (render, which draws levels, is left out: it needs a build with TARNWICK_BUILD_GUI=ON)\n"
+#endif
     "  tarnwick-cli --help                      show this text\n";
 
 using Args = std::vector<std::string>;
@@ -168,6 +179,22 @@ int runUsage(const Args& args) {
     return 0;
 }
 
+#ifdef TARNWICK_CLI_RENDER
+int runRender(const Args& args) {
+    const cli::RenderOutcome outcome = cli::render(args);
+    switch (outcome.kind) {
+    case cli::RenderOutcome::Kind::Done:
+        std::cout << outcome.message << '\n';
+        return 0;
+    case cli::RenderOutcome::Kind::WrongUsage:
+        return wrongUsage(outcome.message);
+    case cli::RenderOutcome::Kind::Failed:
+        break;
+    }
+    return fail(outcome.message);
+}
+#endif
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -187,5 +214,9 @@ int main(int argc, char** argv) {
         return runBuild(args);
     if (command == "usage")
         return runUsage(args);
+#ifdef TARNWICK_CLI_RENDER
+    if (command == "render")
+        return runRender(args);
+#endif
     return wrongUsage("Unknown command '" + command + "'.");
 }
