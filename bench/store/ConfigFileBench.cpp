@@ -51,6 +51,29 @@ void WriteThenReadNewKeys(benchmark::State& state) {
 }
 BENCHMARK(WriteThenReadNewKeys)->ArgName("reused")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
+// The encoder's pattern: each key is finished in place just before its lookup, and most cells
+// of a screen are empty, so most lookups miss.
+void LookUpCellsBuiltInPlace(benchmark::State& state) {
+    ConfigFile store;
+    for (int i = 0; i < ROMKeys; i += 10)
+        store.WriteValue(std::string("Cell_").append(std::to_string(i / 320)).append("_") +
+                             std::to_string(i % 320),
+                         "17");
+    std::string key;
+    for (auto _ : state) {
+        for (int screen = 0; screen < ROMKeys / 320; ++screen) {
+            key.assign("Cell_").append(std::to_string(screen)).append("_");
+            const std::size_t prefix = key.size();
+            for (int cell = 0; cell < 320; ++cell) {
+                key.resize(prefix);
+                key.append(std::to_string(cell));
+                benchmark::DoNotOptimize(store.GetValue(key));
+            }
+        }
+    }
+}
+BENCHMARK(LookUpCellsBuiltInPlace)->Unit(benchmark::kMillisecond);
+
 void GetAllOfRomSizedStore(benchmark::State& state) {
     const ConfigFile store = storeOf(ROMKeys);
     for (auto _ : state)

@@ -21,7 +21,7 @@ public:
     int32_t lastSlot() const { return static_cast<int32_t>(slots_.size()) - 1; }
 
     // Value of the lowest slot named `name`, or nullptr.
-    const std::string* find(const std::string& name) const;
+    const std::string* find(std::string_view name) const;
     // Name of the lowest used slot holding `value`, or nullptr.
     const std::string* findName(const std::string& value) const;
 
@@ -31,7 +31,7 @@ public:
     // Puts the pair into a new slot above every other, even if the name already exists.
     void append(std::string name, std::string value);
     // Frees the lowest slot of that name.
-    void erase(const std::string& name);
+    void erase(std::string_view name);
     void clear();
     // Sizes the index for that many names ahead of a bulk fill.
     void reserve(std::size_t names);
@@ -51,23 +51,34 @@ private:
         int32_t nextSameName = -1;
         int32_t lastSameName = -1;
     };
-    // One name of the index: the first slot of its chain. Open addressing, linear probing.
-    struct Bucket {
-        int32_t slot = -1;
-        uint32_t hash = 0;
-        bool empty() const { return slot < 0; }
+    // The index is open addressing with linear probing over two parallel arrays: one byte a
+    // bucket that is 0 when empty and otherwise holds seven bits of the name's hash, and the
+    // first slot of the name's chain with the whole hash. Most lookups of a document miss; the
+    // byte array, small enough to stay in the fastest cache and read sixteen bytes at a time,
+    // answers nearly all of them without a branch per bucket.
+    struct Head {
+        int32_t slot;
+        uint32_t hash;
     };
+    static constexpr std::size_t GroupSize = 16;
+    static constexpr uint8_t tagOf(uint32_t hash) {
+        return static_cast<uint8_t>(0x80 | hash >> 25);
+    }
+    std::size_t bucketCount() const { return heads_.size(); }
+    // Also writes the copy of the first buckets kept behind the last, which lets a group read
+    // run past the end without wrapping.
+    void setTag(std::size_t bucket, uint8_t tag);
 
-    static uint32_t hashOf(std::string_view name);
     std::size_t locate(std::string_view name, uint32_t hash) const;
-    void indexNew(int32_t slot, uint32_t hash);
+    void indexNew(int32_t slot, uint32_t hash, std::size_t bucket);
     void unindex(std::size_t bucket);
-    void growIndexFor(std::size_t names);
+    bool growIndexFor(std::size_t names);
     void addHole();
 
     // A deque grows without moving the slots already there, which keeps filling a new store cheap.
     std::deque<Slot> slots_;
-    std::vector<Bucket> buckets_ = std::vector<Bucket>(16); // a power of two
+    std::vector<Head> heads_ = std::vector<Head>(16); // a power of two in size
+    std::vector<uint8_t> tags_ = std::vector<uint8_t>(16 + GroupSize - 1);
     std::size_t names_ = 0;
     std::priority_queue<int32_t, std::vector<int32_t>, std::greater<>> holes_;
 };
