@@ -4,6 +4,7 @@
 #include "rom/ObjectTablesReader.h"
 #include "rom/RomLayout.h"
 #include "rom/RomWriter.h"
+#include "rom/SampleTiles.h"
 #include "rom/ScreenEncoder.h"
 
 #include <algorithm>
@@ -43,38 +44,106 @@ private:
     uint64_t state_;
 };
 
-// Object codes the designs use. Universal blocks look the same in every world.
+// Object codes the designs use, by their meaning in the object catalogue. Universal blocks look
+// the same in every world.
 constexpr int Empty = ColumnCells::Empty;
 constexpr int Brick = 127;
-constexpr int QuestionBlock = 128;
-constexpr int HardBlock = 129;
+constexpr int CoinBlock = 128;
+constexpr int PowerUpBlock = 129;
+constexpr int HardBlock = 19;
 constexpr int Coin = 244;
 constexpr int PipeTopLeft = 112;
 constexpr int PipeTopRight = 113;
 constexpr int PipeLeft = 114;
 constexpr int PipeRight = 115;
-constexpr int CloudLeft = 221;
-constexpr int CloudRight = 222;
 
 constexpr int GroundRow = 14; // the ground covers rows 14 and 15
 constexpr int LastRow = ScreenRows - 1;
 
-// Each world's own blocks (codes 49 to 111, drawn per world) and the enemies met there.
+// A small picture made of several objects, row by row from the top; Empty leaves a cell alone.
+struct Stamp {
+    int width;
+    int height;
+    std::array<int, 9> codes;
+    int at(int x, int y) const { return codes[static_cast<size_t>(y * width + x)]; }
+};
+
+// Three codes that make a row of any length: its left end, its middle, its right end.
+struct Span {
+    int left;
+    int middle;
+    int right;
+};
+
+// Each world's own objects (codes 49 to 111 are drawn per world) and the enemies met there.
 struct WorldTheme {
-    int groundTop;
+    Span groundTop;
     int groundFill;
-    int platform;
-    int bushLeft;
-    int bushRight;
+    int block;                    // a world's own solid block
+    Span platform;                // a floating ledge
+    Span cloud;                   // Empty when the world has no clouds
+    int ceiling;                  // the scrolling levels' scraps of ceiling
+    std::array<Stamp, 4> scenery; // things that stand on the ground
     std::array<int, 6> enemies;
     int boss;
 };
 
+constexpr Span NoClouds = {Empty, Empty, Empty};
+constexpr int E = Empty; // keeps the stamps below readable
+
 constexpr std::array<WorldTheme, 4> Themes = {{
-    {49, 51, 52, 60, 61, {0, 4, 14, 2, 10, 11}, 8},
-    {63, 64, 65, 70, 71, {16, 29, 36, 32, 22, 12}, 26},
-    {55, 56, 57, 66, 67, {60, 63, 71, 3, 6, 49}, 50},
-    {53, 54, 58, 76, 77, {86, 85, 89, 66, 82, 84}, 97},
+    // Sand, stone ledges, palms, cacti, columns and a sphinx.
+    {{49, 50, 51},
+     52,
+     54,
+     {78, 79, 80},
+     NoClouds,
+     55,
+     {{{3, 3, {68, 69, 70, E, 67, E, E, 67, E}},
+       {1, 3, {71, 73, 72}},
+       {1, 3, {64, 65, 66}},
+       {2, 2, {74, 75, 76, 77}}}},
+     {0, 4, 14, 2, 10, 11},
+     8},
+    // Sea floor, pier decks, coral, seaweed and island palms.
+    {{49, 49, 49},
+     51,
+     56,
+     {69, 70, 71},
+     NoClouds,
+     96,
+     {{{3, 3, {87, 88, 89, E, 86, E, E, 86, E}},
+       {1, 3, {59, 60, 60}},
+       {2, 1, {57, 58}},
+       {2, 1, {61, 99}}}},
+     {16, 29, 36, 32, 22, 12},
+     26},
+    // Grassy rock, rock ledges, boulders, stone heads and dead trees.
+    {{49, 50, 51},
+     52,
+     69,
+     {79, 80, 81},
+     NoClouds,
+     82,
+     {{{2, 2, {54, 55, 56, 57}},
+       {2, 3, {58, 59, 60, 61, 62, 63}},
+       {3, 3, {90, 89, 91, E, 89, E, E, 89, E}},
+       {1, 3, {76, 77, 78}}}},
+     {60, 63, 71, 3, 6, 49},
+     50},
+    // Mountain ground, bamboo platforms, clouds, pines and a small temple.
+    {{78, 79, 81},
+     82,
+     111,
+     {57, 58, 59},
+     {49, 50, 51},
+     100,
+     {{{2, 3, {86, 87, 86, 87, 85, E}},
+       {1, 3, {56, 55, 54}},
+       {3, 3, {61, 62, 63, 65, 69, 65, 65, 70, 65}},
+       {1, 1, {74}}}},
+     {86, 85, 89, 66, 82, 84},
+     97},
 }};
 
 constexpr std::array<int, 5> PowerUpTypes = {192, 192, 40, 240, 42};
@@ -106,18 +175,31 @@ bool hasGround(const Grid& grid, int x) {
     return x >= 0 && x < ScreenColumns && grid[x][GroundRow] != Empty;
 }
 
+// Whether the w x h cells from (x, y) lie on the screen and hold nothing yet.
+bool isFree(const Grid& grid, int x, int y, int w, int h) {
+    if (x < 0 || y < 0 || x + w > ScreenColumns || y + h > ScreenRows)
+        return false;
+    for (int i = x; i < x + w; ++i)
+        for (int j = y; j < y + h; ++j)
+            if (grid[i][j] != Empty)
+                return false;
+    return true;
+}
+
 // Designs one screen: ground with pits, then features until the screen takes about
 // `targetBytes` when encoded.
 class ScreenDesigner {
 public:
     ScreenDesigner(Random& rng, const WorldTheme& theme) : rng_(rng), theme_(theme) {}
 
+    // The first screen of a level starts the ground at its left edge.
     Grid land(int targetBytes, bool firstScreen) {
         Grid grid = emptyGrid();
         for (int x = 0; x < ScreenColumns; ++x)
-            setGround(grid, x);
+            grid[x][GroundRow] = grid[x][LastRow] = theme_.groundFill;
         if (!firstScreen)
             carvePits(grid, targetBytes * 2 / 3);
+        topTheGround(grid, firstScreen);
         addFeatures(grid, targetBytes, false);
         return grid;
     }
@@ -130,17 +212,24 @@ public:
     }
 
 private:
-    void setGround(Grid& grid, int x) {
-        grid[x][GroundRow] = theme_.groundTop;
-        grid[x][LastRow] = theme_.groundFill;
-    }
-
     void carvePits(Grid& grid, int groundBytes) {
         for (int tries = 0; tries < 12 && encodedSize(grid) > groundBytes; ++tries) {
             const int x0 = rng_.range(2, ScreenColumns - 4);
             const int width = rng_.range(2, 3);
             for (int x = x0; x < x0 + width; ++x)
                 grid[x][GroundRow] = grid[x][LastRow] = Empty;
+        }
+    }
+
+    // The ground's top row gets its edges beside the pits.
+    void topTheGround(Grid& grid, bool firstScreen) const {
+        for (int x = 0; x < ScreenColumns; ++x) {
+            if (!hasGround(grid, x))
+                continue;
+            const bool leftEdge = x == 0 ? firstScreen : !hasGround(grid, x - 1);
+            const bool rightEdge = x + 1 < ScreenColumns && !hasGround(grid, x + 1);
+            const Span& top = theme_.groundTop;
+            grid[x][GroundRow] = leftEdge ? top.left : rightEdge ? top.right : top.middle;
         }
     }
 
@@ -152,12 +241,14 @@ private:
                 addSkyFeature(candidate);
             else
                 addLandFeature(candidate);
-            if (encodedSize(candidate) <= targetBytes * 21 / 20)
+            if (candidate != grid && encodedSize(candidate) <= targetBytes * 21 / 20)
                 grid = candidate;
             else
                 ++misses;
         }
     }
+
+    bool hasClouds() const { return theme_.cloud.middle != Empty; }
 
     void addLandFeature(Grid& grid) {
         switch (rng_.range(0, 6)) {
@@ -174,13 +265,16 @@ private:
             row(grid, rng_.range(6, 8), rng_.range(2, 16), rng_.range(3, 5), Coin);
             break;
         case 4:
-            row(grid, rng_.range(8, 11), rng_.range(1, 15), rng_.range(3, 5), theme_.platform);
+            span(grid, rng_.range(8, 11), rng_.range(1, 15), rng_.range(3, 5), theme_.platform);
             break;
         case 5:
-            pair(grid, rng_.range(1, 4), rng_.range(0, 18), CloudLeft, CloudRight);
-            break;
+            if (hasClouds()) {
+                span(grid, rng_.range(1, 4), rng_.range(0, 16), rng_.range(2, 4), theme_.cloud);
+                break;
+            }
+            [[fallthrough]];
         default:
-            bush(grid);
+            scenery(grid);
             break;
         }
     }
@@ -191,70 +285,96 @@ private:
             block(grid, rng_.range(0, 18), rng_.range(2, 12));
             break;
         case 1:
-            row(grid, 0, rng_.range(0, 14), rng_.range(3, 6), theme_.groundFill);
+            row(grid, 0, rng_.range(0, 14), rng_.range(3, 6), theme_.ceiling);
             break;
         case 2:
-            row(grid, LastRow, rng_.range(0, 14), rng_.range(3, 6), theme_.groundTop);
+            span(grid, LastRow, rng_.range(0, 14), rng_.range(3, 6), theme_.groundTop);
             break;
         case 3:
             row(grid, rng_.range(3, 11), rng_.range(0, 16), rng_.range(2, 4), Coin);
             break;
         default:
-            pair(grid, rng_.range(1, 6), rng_.range(0, 18), CloudLeft, CloudRight);
+            span(grid, rng_.range(1, 6), rng_.range(0, 16), rng_.range(2, 4),
+                 hasClouds() ? theme_.cloud : theme_.platform);
             break;
         }
     }
 
     static void row(Grid& grid, int y, int x0, int length, int code) {
-        for (int x = x0; x < std::min(x0 + length, ScreenColumns); ++x)
-            grid[x][y] = code;
+        span(grid, y, x0, length, {code, code, code});
     }
 
-    static void pair(Grid& grid, int y, int x, int left, int right) {
-        grid[x][y] = left;
-        grid[x + 1][y] = right;
+    // A row with its ends, left where it would cover something or leave the screen.
+    static void span(Grid& grid, int y, int x0, int length, const Span& codes) {
+        length = std::min(length, ScreenColumns - x0);
+        if (!isFree(grid, x0, y, length, 1))
+            return;
+        for (int i = 0; i < length; ++i)
+            grid[x0 + i][y] = i == 0 ? codes.left : i == length - 1 ? codes.right : codes.middle;
     }
 
     void blockRow(Grid& grid, int y) {
         const int x0 = rng_.range(1, 15);
-        for (int x = x0; x < std::min(x0 + rng_.range(3, 5), ScreenColumns); ++x)
-            grid[x][y] = rng_.chance(30) ? QuestionBlock : Brick;
+        const int length = std::min(rng_.range(3, 5), ScreenColumns - x0);
+        if (!isFree(grid, x0, y, length, 1))
+            return;
+        for (int x = x0; x < x0 + length; ++x)
+            grid[x][y] = !rng_.chance(30) ? Brick : rng_.chance(25) ? PowerUpBlock : CoinBlock;
     }
 
     void block(Grid& grid, int x, int y) {
-        const int code = rng_.chance(50) ? HardBlock : theme_.platform;
-        pair(grid, y, x, code, code);
-        pair(grid, y + 1, x, code, code);
+        const int code = rng_.chance(50) ? HardBlock : theme_.block;
+        place(grid, x, y, {2, 2, {code, code, code, code}});
     }
 
     void pipe(Grid& grid) {
         const int x = rng_.range(1, ScreenColumns - 3);
-        if (!hasGround(grid, x) || !hasGround(grid, x + 1))
-            return;
         const int top = GroundRow - rng_.range(2, 4);
-        pair(grid, top, x, PipeTopLeft, PipeTopRight);
-        for (int y = top + 1; y < GroundRow; ++y)
-            pair(grid, y, x, PipeLeft, PipeRight);
+        Stamp stamp{2, GroundRow - top, {PipeTopLeft, PipeTopRight}};
+        for (int y = 1; y < stamp.height; ++y) {
+            stamp.codes[static_cast<size_t>(2 * y)] = PipeLeft;
+            stamp.codes[static_cast<size_t>(2 * y + 1)] = PipeRight;
+        }
+        standOnGround(grid, x, stamp);
     }
 
     void stairs(Grid& grid) {
         const int height = rng_.range(3, 4);
         const int x0 = rng_.range(1, ScreenColumns - height - 1);
         const bool up = rng_.chance(50);
+        if (!onGround(grid, x0, height) || !isFree(grid, x0, GroundRow - height, height, height))
+            return;
         for (int i = 0; i < height; ++i) {
-            const int x = x0 + i;
-            if (!hasGround(grid, x))
-                return;
             const int steps = up ? i + 1 : height - i;
             for (int y = GroundRow - steps; y < GroundRow; ++y)
-                grid[x][y] = HardBlock;
+                grid[x0 + i][y] = HardBlock;
         }
     }
 
-    void bush(Grid& grid) {
-        const int x = rng_.range(0, ScreenColumns - 2);
-        if (hasGround(grid, x) && hasGround(grid, x + 1))
-            pair(grid, GroundRow - 1, x, theme_.bushLeft, theme_.bushRight);
+    void scenery(Grid& grid) {
+        const Stamp& stamp = theme_.scenery[static_cast<size_t>(rng_.range(0, 3))];
+        standOnGround(grid, rng_.range(0, ScreenColumns - stamp.width), stamp);
+    }
+
+    static bool onGround(const Grid& grid, int x, int width) {
+        for (int i = x; i < x + width; ++i)
+            if (!hasGround(grid, i))
+                return false;
+        return true;
+    }
+
+    static void standOnGround(Grid& grid, int x, const Stamp& stamp) {
+        if (onGround(grid, x, stamp.width))
+            place(grid, x, GroundRow - stamp.height, stamp);
+    }
+
+    static void place(Grid& grid, int x, int y, const Stamp& stamp) {
+        if (!isFree(grid, x, y, stamp.width, stamp.height))
+            return;
+        for (int i = 0; i < stamp.width; ++i)
+            for (int j = 0; j < stamp.height; ++j)
+                if (stamp.at(i, j) != Empty)
+                    grid[x + i][y + j] = stamp.at(i, j);
     }
 
     Random& rng_;
@@ -492,81 +612,6 @@ private:
     std::map<std::string, Grid> designs_; // level "_" label
 };
 
-// --- Tiles -------------------------------------------------------------------------------------
-
-// 8 x 8 pictures, one character per pixel: shade 0 (lightest) to 3 (darkest).
-using TileArt = std::array<std::string_view, 8>;
-
-constexpr TileArt BrickArt = {"33333333", "11131111", "11131111", "33333333",
-                              "11111113", "11111113", "33333333", "11131111"};
-constexpr TileArt QuestionArt = {"33333333", "31133113", "31311313", "31111313",
-                                 "31113113", "31111113", "31113113", "33333333"};
-constexpr TileArt HardBlockArt = {"11111112", "12222223", "12111123", "12122123",
-                                  "12122123", "12111123", "12222223", "23333333"};
-constexpr TileArt CoinArt = {"00333300", "03111130", "03121130", "03121130",
-                             "03121130", "03121130", "03111130", "00333300"};
-constexpr TileArt PipeTopArt = {"33333333", "31122222", "31122222", "31122222",
-                                "33333333", "03112222", "03112222", "03112222"};
-constexpr TileArt PipeBodyArt = {"03112222", "03112222", "03112222", "03112222",
-                                 "03112222", "03112222", "03112222", "03112222"};
-constexpr TileArt CloudArt = {"00000011", "00011100", "00100000", "01000000",
-                              "10000000", "10000000", "01000000", "00111111"};
-constexpr TileArt GroundTopArt = {"33333333", "22322232", "11111111", "12111211",
-                                  "11111111", "21112111", "11111111", "11211121"};
-constexpr TileArt GroundFillArt = {"11211121", "11111111", "21112111", "11111111",
-                                   "12111211", "11111111", "11121112", "11111111"};
-constexpr TileArt PlatformArt = {"33333333", "32222223", "32111123", "33333333",
-                                 "00300300", "00300300", "00000000", "00000000"};
-constexpr TileArt BushArt = {"00000333", "00033222", "00322222", "03222212",
-                             "32222122", "32221222", "32222222", "33333333"};
-
-int commonTileOffset(int tile) {
-    return tile < 128 ? 0x9032 + 16 * tile : 0x8032 + 16 * tile;
-}
-
-int worldTileOffset(int world, int tile) {
-    constexpr std::array<int, 4> bases = {0, 0x4402, 0xC402, 0x4BC2};
-    if (world == 1 || tile < 49 || tile > 111)
-        return commonTileOffset(tile);
-    return bases[static_cast<size_t>(world - 1)] + 16 * (tile - 49);
-}
-
-void putTile(std::vector<uint8_t>& image, int offset, const TileArt& art, bool mirrored = false) {
-    for (int r = 0; r < 8; ++r) {
-        uint8_t low = 0;
-        uint8_t high = 0;
-        for (int x = 0; x < 8; ++x) {
-            const int column = mirrored ? 7 - x : x;
-            const int shade = art[static_cast<size_t>(r)][static_cast<size_t>(column)] - '0';
-            low |= static_cast<uint8_t>((shade & 1) << (7 - x));
-            high |= static_cast<uint8_t>((shade >> 1) << (7 - x));
-        }
-        image[static_cast<size_t>(offset + 2 * r)] = low;
-        image[static_cast<size_t>(offset + 2 * r + 1)] = high;
-    }
-}
-
-void drawTiles(std::vector<uint8_t>& image) {
-    putTile(image, commonTileOffset(Brick), BrickArt);
-    putTile(image, commonTileOffset(QuestionBlock), QuestionArt);
-    putTile(image, commonTileOffset(HardBlock), HardBlockArt);
-    putTile(image, commonTileOffset(Coin), CoinArt);
-    putTile(image, commonTileOffset(PipeTopLeft), PipeTopArt);
-    putTile(image, commonTileOffset(PipeTopRight), PipeTopArt, true);
-    putTile(image, commonTileOffset(PipeLeft), PipeBodyArt);
-    putTile(image, commonTileOffset(PipeRight), PipeBodyArt, true);
-    putTile(image, commonTileOffset(CloudLeft), CloudArt);
-    putTile(image, commonTileOffset(CloudRight), CloudArt, true);
-    for (int world = 1; world <= 4; ++world) {
-        const WorldTheme& theme = Themes[static_cast<size_t>(world - 1)];
-        putTile(image, worldTileOffset(world, theme.groundTop), GroundTopArt);
-        putTile(image, worldTileOffset(world, theme.groundFill), GroundFillArt);
-        putTile(image, worldTileOffset(world, theme.platform), PlatformArt);
-        putTile(image, worldTileOffset(world, theme.bushLeft), BushArt);
-        putTile(image, worldTileOffset(world, theme.bushRight), BushArt, true);
-    }
-}
-
 // --- Cartridge header ----------------------------------------------------------------------------
 
 constexpr std::string_view Title = "SUPER MARIOLAND";
@@ -591,7 +636,7 @@ void writeHeader(std::vector<uint8_t>& image) {
 
 std::vector<uint8_t> SampleBuilder::writeImage(const kiv::ConfigFile& doc) const {
     std::vector<uint8_t> image(RomSize, 0);
-    drawTiles(image);
+    drawSampleTiles(image);
     kiv::ConfigFile save;
     SectionFlags all;
     all.fill(true);
