@@ -5,9 +5,11 @@
 #include "rom/RomLayout.h"
 #include "rom/RomReader.h"
 #include "rom/SampleRom.h"
+#include "rom/TileGraphics.h"
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <numeric>
 #include <set>
 
@@ -93,24 +95,67 @@ TEST(SampleRom, ObjectListsStayInsideTheEditorsRanges) {
         }
 }
 
-TEST(SampleRom, DrawsTilesOutsideTheLevelData) {
-    const std::vector<uint8_t> image = makeSampleRom();
-    const auto tileAt = [&](int offset) {
-        return std::vector<uint8_t>(image.begin() + offset, image.begin() + offset + 16);
+// One entry of the object catalogue: the worlds that show it (0 for all) and its tile.
+struct CatalogueEntry {
+    int world;
+    int code;
+    std::string description;
+};
+
+std::vector<CatalogueEntry> catalogueEntries() {
+    kiv::ConfigFile catalogue;
+    catalogue.ConfigLoad(TARNWICK_OBJECTS_CATALOGUE);
+    std::vector<CatalogueEntry> entries;
+    const auto list = [&](int world, const std::string& count, const std::string& suffix) {
+        for (int k = 1; k <= std::stoi(catalogue.GetValue(count)); ++k)
+            entries.push_back({world, std::stoi(catalogue.GetValue(cat({"Code", suffix, num(k)}))),
+                               catalogue.GetValue(cat({"Desc", suffix, num(k)}))});
     };
-    const std::vector<uint8_t> blank(16, 0);
-    EXPECT_NE(tileAt(0x9032 + 16 * 127), blank) << "brick";
-    EXPECT_NE(tileAt(0x8032 + 16 * 244), blank) << "coin";
-    EXPECT_NE(tileAt(0x4402 + 16 * (63 - 49)), blank) << "world 2 ground";
-    // The tile areas lie apart from every region the levels are written to.
-    const std::vector<std::pair<int, int>> tiles = {
-        {0x8832, 0x9831}, {0x4402, 0x47F1}, {0xC402, 0xC7F1}, {0x4BC2, 0x4FB1}};
+    list(0, "Universal", "U");
+    for (int world = 1; world <= 4; ++world)
+        list(world, cat({"World", num(world)}), cat({"W", num(world), "_"}));
+    return entries;
+}
+
+std::vector<int> worldsOf(const CatalogueEntry& entry) {
+    return entry.world == 0 ? std::vector<int>{1, 2, 3, 4} : std::vector<int>{entry.world};
+}
+
+TEST(SampleRom, DrawsATileForEveryObjectOfTheCatalogueWhereItsWorldsReadIt) {
+    const std::vector<uint8_t> image = makeSampleRom();
+    const std::vector<CatalogueEntry> entries = catalogueEntries();
+    ASSERT_GT(entries.size(), 200u);
+    std::map<long, std::string> meaningAt;
+    for (const CatalogueEntry& entry : entries)
+        for (int world : worldsOf(entry)) {
+            SCOPED_TRACE(cat({"world ", num(world), ": ", entry.description}));
+            const long offset = *tileOffset(world, entry.code);
+            EXPECT_NE(std::vector<uint8_t>(image.begin() + offset, image.begin() + offset + 16),
+                      std::vector<uint8_t>(16, 0));
+            // One tile cannot show two different objects.
+            const auto [at, added] = meaningAt.emplace(offset, entry.description);
+            EXPECT_EQ(at->second, entry.description);
+        }
+}
+
+TEST(SampleRom, DrawsTilesApartFromLevelDataTablesAndHeader) {
+    std::vector<std::pair<long, long>> taken = {
+        {0x100, 0x14F}, {PowerUpFirst, PowerUpLast}, {PipeFirst, PipeLast}};
     for (const Region& region : Regions)
-        for (const auto& [first, last] : tiles)
-            EXPECT_TRUE(last < region.dataOffset || first > region.dataOffset + region.budget);
+        taken.emplace_back(region.dataOffset, region.dataOffset + region.budget);
+    for (const LevelTable& table : LevelTables)
+        taken.emplace_back(table.first, table.last);
     for (const EnemyTable& table : EnemyTables)
-        for (const auto& [first, last] : tiles)
-            EXPECT_TRUE(last < table.first || first > table.last);
+        taken.emplace_back(table.first, table.last);
+    for (const FirstScreensBlock& block : FirstScreensBlocks)
+        taken.emplace_back(block.offset, block.offset + 3);
+    for (int world = 1; world <= 4; ++world)
+        for (int tile = 0; tile < TileCount; ++tile) {
+            const long first = *tileOffset(world, tile);
+            for (const auto& [from, to] : taken)
+                EXPECT_TRUE(first + TileBytes - 1 < from || first > to)
+                    << "world " << world << " tile " << tile << " meets " << from;
+        }
 }
 
 } // namespace
