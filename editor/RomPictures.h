@@ -18,9 +18,10 @@ class RomImage;
 
 namespace rompictures {
 
-// The four shades as the pictures show them, lightest first: a soft green-grey screen.
+// The four shades as the pictures show them, lightest first. The lightest is the background of
+// the game's screen, so it is drawn white like an empty cell; the others are soft green-greys.
 inline constexpr std::array<QRgb, rom::TileShadeCount> Palette = {
-    qRgb(224, 232, 200), qRgb(152, 172, 128), qRgb(76, 96, 72), qRgb(28, 36, 32)};
+    qRgb(255, 255, 255), qRgb(152, 172, 128), qRgb(76, 96, 72), qRgb(28, 36, 32)};
 
 // The 16 x 16 picture of a tile: every pixel drawn as a 2 x 2 square in its shade.
 QImage tilePicture(const rom::TileShades& shades);
