@@ -44,6 +44,10 @@ struct OffsetCase {
     int world;
     int tile;
     long offset;
+
+    friend void PrintTo(const OffsetCase& c, std::ostream* os) {
+        *os << "world " << c.world << " tile " << c.tile;
+    }
 };
 
 class TileOffsets : public testing::TestWithParam<OffsetCase> {};

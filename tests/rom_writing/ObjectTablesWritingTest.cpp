@@ -102,6 +102,8 @@ struct BadValue {
     const char* key;
     const char* value;
     int32_t number;
+
+    friend void PrintTo(const BadValue& c, std::ostream* os) { *os << c.key << "=" << c.value; }
 };
 
 class TableValue : public ::testing::TestWithParam<BadValue> {};

@@ -45,6 +45,8 @@ struct ColumnCase {
     const char* name;
     std::vector<std::string> cells;
     std::vector<uint8_t> bytes;
+
+    friend void PrintTo(const ColumnCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class ColumnEncoding : public ::testing::TestWithParam<ColumnCase> {};

@@ -179,6 +179,8 @@ struct WriteAllCase {
     std::string text;
     std::string getAll;
     int32_t lastSlot;
+
+    friend void PrintTo(const WriteAllCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class WriteAllAccepts : public testing::TestWithParam<WriteAllCase> {};
@@ -222,6 +224,8 @@ struct WriteAllFailure {
     const char* name;
     std::string text;
     int error;
+
+    friend void PrintTo(const WriteAllFailure& c, std::ostream* os) { *os << c.name; }
 };
 
 class WriteAllRejects : public testing::TestWithParam<WriteAllFailure> {};

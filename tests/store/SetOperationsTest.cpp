@@ -58,6 +58,8 @@ struct CountText {
     std::string text;
     int error; // 0: accepted
     std::string afterAdd;
+
+    friend void PrintTo(const CountText& c, std::ostream* os) { *os << '"' << c.text << '"'; }
 };
 
 class CountParsing : public testing::TestWithParam<CountText> {};
@@ -190,6 +192,8 @@ struct SplitCase {
     std::string text;
     int16_t length;
     std::vector<std::string> items;
+
+    friend void PrintTo(const SplitCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class SetSplitPieces : public testing::TestWithParam<SplitCase> {};

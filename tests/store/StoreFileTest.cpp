@@ -133,6 +133,8 @@ struct EncodingCase {
     const char* name;
     std::string text; // UTF-8 in memory
     std::string byte; // Windows-1252 in the file
+
+    friend void PrintTo(const EncodingCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class FileEncoding : public StoreFile, public testing::WithParamInterface<EncodingCase> {};
@@ -160,6 +162,8 @@ struct LoadCase {
     std::string bytes;
     std::string getAll;
     int32_t lastSlot;
+
+    friend void PrintTo(const LoadCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class LoadLines : public StoreFile, public testing::WithParamInterface<LoadCase> {};
