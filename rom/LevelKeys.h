@@ -14,14 +14,20 @@ inline std::string cat(std::initializer_list<std::string_view> parts) {
     return out;
 }
 
-inline std::string num(long n) { return std::to_string(n); }
+inline std::string num(long n) {
+    return std::to_string(n);
+}
 
 // Screens and cells.
-inline std::string screensKey(std::string_view level) { return cat({"Screens_", level}); }
+inline std::string screensKey(std::string_view level) {
+    return cat({"Screens_", level});
+}
 inline std::string screenKey(std::string_view level, int k) {
     return cat({"Screen_", level, "_", num(k)});
 }
-inline std::string screenItemPrefix(std::string_view level) { return cat({"Screen_", level, "_"}); }
+inline std::string screenItemPrefix(std::string_view level) {
+    return cat({"Screen_", level, "_"});
+}
 inline std::string markerKey(std::string_view level, std::string_view ref) {
     return cat({level, "_", ref});
 }
@@ -30,7 +36,9 @@ inline std::string cellKey(std::string_view level, std::string_view ref, int x, 
 }
 
 // Enemies: field is one of "screen", "x", "y", "type", "hard".
-inline std::string enemiesKey(std::string_view level) { return cat({"Enemies_", level}); }
+inline std::string enemiesKey(std::string_view level) {
+    return cat({"Enemies_", level});
+}
 inline std::string enemyKey(std::string_view level, std::string_view field, int k) {
     return cat({"Enemy_", level, "_", field, "_", num(k)});
 }
@@ -46,9 +54,15 @@ inline std::string pipeKey(std::string_view level, std::string_view field, int k
 }
 
 // Scratch keys of an encoding pass (kept in kivSave, never in the level document).
-inline std::string savedKey(std::string_view level) { return cat({"Saved_", level}); }
-inline std::string saveItemPrefix(std::string_view level) { return cat({"Save_", level, "_"}); }
-inline std::string screenRefKey(std::string_view ref) { return cat({"ScreenRef_", ref}); }
+inline std::string savedKey(std::string_view level) {
+    return cat({"Saved_", level});
+}
+inline std::string saveItemPrefix(std::string_view level) {
+    return cat({"Save_", level, "_"});
+}
+inline std::string screenRefKey(std::string_view ref) {
+    return cat({"ScreenRef_", ref});
+}
 
 // "1-3" <-> "13".
 inline std::string levelFromText(std::string_view text) {
@@ -59,7 +73,8 @@ inline std::string levelFromText(std::string_view text) {
     return out;
 }
 inline std::string levelText(std::string_view level) {
-    return level.size() == 2 ? cat({level.substr(0, 1), "-", level.substr(1, 1)}) : std::string(level);
+    return level.size() == 2 ? cat({level.substr(0, 1), "-", level.substr(1, 1)})
+                             : std::string(level);
 }
 
 } // namespace rom

@@ -138,7 +138,9 @@ enum Section : int {
 
 // The screen section of a level's world: "1" -> 0, "2"/"4" -> 1, "3" -> 2.
 constexpr int screenSectionOfWorld(char worldDigit) {
-    return worldDigit == '1' ? SectionWorld1 : worldDigit == '3' ? SectionWorld3 : SectionWorlds2And4;
+    return worldDigit == '1'   ? SectionWorld1
+           : worldDigit == '3' ? SectionWorld3
+                               : SectionWorlds2And4;
 }
 
 } // namespace rom
