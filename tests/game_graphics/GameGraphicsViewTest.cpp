@@ -7,6 +7,7 @@
 #include "rom/RomImage.h"
 #include "rom/SampleRom.h"
 #include "rom/TileGraphics.h"
+#include "tests/support/ImageChecks.h"
 #include "tests/support/SampleWorkspace.h"
 #include "tests/support/ScriptedDialogs.h"
 
@@ -42,14 +43,6 @@ QPoint differingPixel(const QImage& a, const QImage& b) {
             if (a.pixel(x, y) != b.pixel(x, y))
                 return {x, y};
     return {-1, -1};
-}
-
-bool isOnly(const QImage& image, QRgb colour) {
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (image.pixel(x, y) != colour)
-                return false;
-    return true;
 }
 
 } // namespace

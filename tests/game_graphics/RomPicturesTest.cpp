@@ -3,6 +3,7 @@
 #include "rom/RomImage.h"
 #include "rom/RomLayout.h"
 #include "rom/TileGraphics.h"
+#include "tests/support/ImageChecks.h"
 
 #include <QTest>
 
@@ -22,14 +23,6 @@ rom::RomImage handMadeImage() {
     const long common = *rom::tileOffset(1, Universal19);
     bytes[static_cast<size_t>(common)] = bytes[static_cast<size_t>(common + 1)] = 0xFF;
     return rom::RomImage(std::move(bytes));
-}
-
-bool isOnly(const QImage& image, QRgb colour) {
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (image.pixel(x, y) != colour)
-                return false;
-    return true;
 }
 
 // The id that the bundled lookup settles on for `code` in `world`.

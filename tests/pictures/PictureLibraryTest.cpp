@@ -1,4 +1,5 @@
 #include "editor/PictureLibrary.h"
+#include "tests/support/ImageChecks.h"
 
 #include <QSet>
 #include <QTest>
@@ -39,14 +40,6 @@ QSet<int> expectedIds() {
             647, 649, 650, 653, 654, 663, 666, 671, 672, 673, 675, 689, 697};
     ids += range(608, 612) + range(656, 660) + range(682, 686);
     return QSet<int>(ids.begin(), ids.end());
-}
-
-bool isOnly(const QImage& image, QRgb colour) {
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (image.pixel(x, y) != colour)
-                return false;
-    return true;
 }
 
 } // namespace

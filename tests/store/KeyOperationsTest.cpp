@@ -1,3 +1,5 @@
+#include "ErrorNumber.h"
+
 #include <kiv/ConfigFile.h>
 
 #include <gtest/gtest.h>
@@ -9,15 +11,6 @@
 using kiv::ConfigFile;
 
 namespace {
-
-int errorNumberOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const kiv::Error& error) {
-        return error.number();
-    }
-    return 0;
-}
 
 ConfigFile fullStore() {
     ConfigFile store;

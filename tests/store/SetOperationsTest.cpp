@@ -1,3 +1,5 @@
+#include "ErrorNumber.h"
+
 #include <kiv/ConfigFile.h>
 
 #include <gtest/gtest.h>
@@ -11,15 +13,6 @@
 using kiv::ConfigFile;
 
 namespace {
-
-int errorNumberOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const kiv::Error& error) {
-        return error.number();
-    }
-    return 0;
-}
 
 ConfigFile storeWith(const std::string& getAll) {
     ConfigFile store;

@@ -1,3 +1,5 @@
+#include "ErrorNumber.h"
+
 #include <kiv/ConfigFile.h>
 
 #include <gtest/gtest.h>
@@ -15,15 +17,6 @@ using kiv::ConfigFile;
 namespace fs = std::filesystem;
 
 namespace {
-
-int errorNumberOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const kiv::Error& error) {
-        return error.number();
-    }
-    return 0;
-}
 
 class StoreFile : public testing::Test {
 protected:
