@@ -1,7 +1,7 @@
 #include "Pictures.h"
 
 #include "Drawings.h"
-#include "Specials.h"
+#include "WorldScenery.h"
 
 using namespace draw;
 

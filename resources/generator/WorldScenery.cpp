@@ -1,4 +1,4 @@
-#include "Specials.h"
+#include "WorldScenery.h"
 
 #include "TileKit.h"
 
