@@ -3,6 +3,7 @@
 #include "editor/PictureBox.h"
 #include "editor/ScreenEditor.h"
 #include "editor/ScreenRenderer.h"
+#include "editor/WaitCursor.h"
 #include "editor/Workspace.h"
 #include "rom/LevelKeys.h"
 #include "screen_manager/EnemiesTab.h"
@@ -13,7 +14,6 @@
 #include "screen_manager/ScreenPreviews.h"
 #include "screen_manager/TabWidgets.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -28,15 +28,6 @@ namespace {
 
 constexpr int PreviewColumns = 3;
 const QSize TabFrameSize(281, 489);
-
-// The hourglass over the whole program while previews are drawn.
-class WaitCursor {
-public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
 
 } // namespace
 
