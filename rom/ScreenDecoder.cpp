@@ -42,12 +42,6 @@ void throwScreenPastEnd(std::string_view level, long screen) {
                                             num(screen) + ")");
 }
 
-void throwScreenPastBottom(std::string_view level, long screen, int column) {
-    throw kiv::Error(ErrCorruptRomData, "Screen data of level " + levelText(level) +
-                                            " places objects below the bottom row (screen " +
-                                            num(screen) + ", column " + num(column) + ")");
-}
-
 void kivdraw(kiv::ConfigFile& kivLevel, int x, int y, int repeat, std::string_view level,
              std::string_view screenRef, uint8_t objCode) {
     // A load writes thousands of cells: the key is put together in place, the same text as

@@ -5,6 +5,7 @@
 
 #include <kiv/ConfigFile.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <string_view>
 
@@ -17,11 +18,10 @@ namespace rom {
 // run are object codes whatever their value.
 
 [[noreturn]] void throwScreenPastEnd(std::string_view level, long screen);
-[[noreturn]] void throwScreenPastBottom(std::string_view level, long screen, int column);
 
 // Walks the screen whose data starts at `offset` and calls draw(x, y, repeat, objCode) for every
-// group, with the meaning of kivdraw's arguments. Data that would read outside the image or
-// reach below the bottom row throws kiv::Error(ErrCorruptRomData) naming `level`.
+// group, with the meaning of kivdraw's arguments; cells below the bottom row are left out. Data
+// that would read outside the image throws kiv::Error(ErrCorruptRomData) naming `level`.
 template <typename Draw>
 void decodeScreen(const RomImage& rom, long offset, std::string_view level, Draw&& draw) {
     const auto& bytes = rom.bytes();
@@ -42,14 +42,15 @@ void decodeScreen(const RomImage& rom, long offset, std::string_view level, Draw
             groupOpen = false;
             repeatPending = false;
         } else if (groupOpen) {
-            if (y0 + length > ScreenRows)
-                throwScreenPastBottom(level, offset, x);
+            // A run reaching below the bottom row is read whole, but only its cells on the
+            // screen are kept: refusing it would lock the user out of a ROM that plays fine.
+            const int onScreen = std::min(length, ScreenRows - y0);
             if (repeatPending) {
-                draw(x, y0, length, b);
+                draw(x, y0, onScreen, b);
             } else {
                 if (!rom.containsRange(p, length))
                     throwScreenPastEnd(level, offset);
-                for (int i = 0; i < length; ++i)
+                for (int i = 0; i < onScreen; ++i)
                     draw(x, y0 + i, 0, bytes[static_cast<size_t>(p + i)]);
                 p += length - 1;
             }

@@ -88,8 +88,19 @@ INSTANTIATE_TEST_SUITE_P(
                    {{0, "9"}, {5, "3"}, {6, "4"}, {10, "0"}, {11, "0"}, {12, "0"}}},
         ColumnCase{"RepeatMarkBeforeTheHeader", {FD, 0x23, 8, FE}, rows(2, 4, "8")},
         ColumnCase{"ColumnEndRightAfterAHeader", {0x35, FE}, {}},
-        ColumnCase{"RepeatOfObjectZeroIsKept", {0x12, FD, 0, FE}, {{1, "0"}, {2, "0"}}}),
+        ColumnCase{"RepeatOfObjectZeroIsKept", {0x12, FD, 0, FE}, {{1, "0"}, {2, "0"}}},
+        ColumnCase{"RepeatBelowTheBottomRowIsCut", {0xF3, FD, 5, FE}, {{15, "5"}}},
+        ColumnCase{"LiteralBelowTheBottomRowIsCut", {0xE3, 1, 2, 3, FE}, {{14, "1"}, {15, "2"}}}),
     [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ScreenDecoding, KeepsNoCellBelowTheBottomRow) {
+    TestRom rom;
+    rom.put(ScreenAt, screenWithFirstColumn({0xF3, FD, 5, 0xE3, 1, 2, 3, FE}));
+    rom.setPointer("11", 1, ScreenAt);
+    const auto doc = load(rom);
+    for (int y = ScreenRows; y < ScreenRows + 3; ++y)
+        EXPECT_EQ(doc.GetValue(cellKey("11", num(ScreenAt), 0, y)), kiv::ConfigFile::NotFound);
+}
 
 TEST(LevelDecoding, ListsEveryPointerAndMarksEachScreenOnce) {
     TestRom rom;
