@@ -77,13 +77,13 @@ void frmTW::createMenus() {
     mnuFileExport = addAction(mnuFile, "mnuFileExport", QStringLiteral("&Export level data..."),
                               QKeySequence(Qt::CTRL | Qt::Key_E), &frmTW::mnuFileExport_Click);
     mnuFileExportImage =
-        addAction(mnuFile, "mnuFileExportImage", QStringLiteral("Export level &image..."),
+        addAction(mnuFile, "mnuFileExportImage", QStringLiteral("Export level i&mage..."),
                   QKeySequence(), &frmTW::mnuFileExportImage_Click);
     mnuFile->addSeparator();
     addAction(mnuFile, "mnuFileExit", QStringLiteral("&Exit"), QKeySequence(),
               &frmTW::mnuFileExit_Click);
 
-    QMenu* mnuView = menuBar()->addMenu(QStringLiteral("&View"));
+    QMenu* mnuView = menuBar()->addMenu(QStringLiteral("Vie&w"));
     mnuView->setObjectName(QStringLiteral("mnuView"));
     mnuView->addAction(gameGraphics->action());
 

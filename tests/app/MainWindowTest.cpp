@@ -9,7 +9,9 @@
 #include <QAction>
 #include <QComboBox>
 #include <QFile>
+#include <QMenu>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -480,6 +482,49 @@ private slots:
         QCOMPARE(lines[0], QStringLiteral("Tarnwick version 1.4.6.  ") +
                                QString::fromUtf8(versionInfo::CompanyName));
         QCOMPARE(lines[4], QStringLiteral("Tarnwick"));
+    }
+
+    // A letter typed in the open File menu runs its item only while no other item shares it.
+    void fileMenuAccessKeysRunTheirItem_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("dialog");
+        QTest::addColumn<QString>("filter");
+        QTest::newRow("open") << int(Qt::Key_O) << "open" << RomFilter;
+        QTest::newRow("save as") << int(Qt::Key_S) << "save" << RomFilter;
+        QTest::newRow("import") << int(Qt::Key_I) << "open" << LevelDataFilter;
+    }
+    void fileMenuAccessKeysRunTheirItem() {
+        QFETCH(int, key);
+        QFETCH(QString, dialog);
+        QFETCH(QString, filter);
+        startWithRom();
+        window->show();
+        auto* mnuFile = window->findChild<QMenu*>(QStringLiteral("mnuFile"));
+        mnuFile->popup(window->pos());
+        QVERIFY(QTest::qWaitForWindowExposed(mnuFile));
+        QTest::keyClick(mnuFile, Qt::Key(key));
+        QCOMPARE(dialogs->shown.size(), 1);
+        QCOMPARE(dialogs->shown.first().kind, dialog);
+        QCOMPARE(dialogs->shown.first().filter, filter);
+    }
+
+    // The placement options' access keys must not be taken by a menu of the window.
+    void placementAccessKeysChooseTheOption_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("option");
+        QTest::newRow("4 x 4") << int(Qt::Key_4) << "opt4x4";
+        QTest::newRow("full vertical line") << int(Qt::Key_V) << "optVertical";
+    }
+    void placementAccessKeysChooseTheOption() {
+        QFETCH(int, key);
+        QFETCH(QString, option);
+        startWithRom();
+        window->show();
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        QVERIFY(QApplication::focusWidget());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), Qt::AltModifier);
+        QTRY_VERIFY(window->findChild<QRadioButton*>(option)->isChecked());
     }
 
     void editsMarkTheirSection() {

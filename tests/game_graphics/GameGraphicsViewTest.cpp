@@ -116,7 +116,7 @@ private slots:
         QVERIFY(!action("mnuFileExportImage")->isEnabled());
         start(true);
         QAction* exportImage = action("mnuFileExportImage");
-        QCOMPARE(exportImage->text(), QStringLiteral("Export level &image..."));
+        QCOMPARE(exportImage->text(), QStringLiteral("Export level i&mage..."));
         QVERIFY(exportImage->isEnabled());
         auto* cmbLevel = window->editor()->findChild<QComboBox*>(QStringLiteral("cmbLevel"));
         cmbLevel->setCurrentIndex(3); // 2-1
