@@ -9,8 +9,6 @@
 
 #include <kiv/ConfigFile.h>
 
-#include <QApplication>
-
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -49,13 +47,3 @@ void BM_DrawGrid(benchmark::State& state) {
 BENCHMARK(BM_DrawGrid)->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -10,7 +10,6 @@
 #include "tests/support/SampleWorkspace.h"
 #include "tests/support/ScriptedDialogs.h"
 
-#include <QApplication>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -65,13 +64,3 @@ void BM_MeterRefresh(benchmark::State& state) {
 BENCHMARK(BM_MeterRefresh)->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
