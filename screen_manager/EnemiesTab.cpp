@@ -80,6 +80,8 @@ EnemiesTab::EnemiesTab(Workspace& workspace, const ScreenNumbering& numbering,
     connect(lvEnemies, &QTreeWidget::itemSelectionChanged, this, [this] {
         if (QTreeWidgetItem* row = sm::selectedRow(*lvEnemies))
             lvEnemies_ItemClick(row);
+        else
+            noRowSelected();
     });
     connect(cmbType, &ChoiceBox::changed, this, &EnemiesTab::cmbType_Click);
     connect(chkHard, &QCheckBox::toggled, this, &EnemiesTab::chkHard_Click);
@@ -97,12 +99,14 @@ void EnemiesTab::fillList() {
     const int count = static_cast<int>(valueOf(document(rom::enemiesKey(nn))));
     for (int k = 1; k <= count; ++k) {
         const QString type = document(rom::enemyKey(nn, "type", k));
+        const QString stored = document(rom::enemyKey(nn, "screen", k));
         const QString screen =
-            QString::number(valueOf(document(rom::enemyKey(nn, "screen", k))) + 2);
+            sm::isMissing(stored) ? stored : QString::number(valueOf(stored) + 2);
         const QString x = document(rom::enemyKey(nn, "x", k));
         auto* row = new QTreeWidgetItem(
-            lvEnemies, {Tab2GetEnemyInfo(type, {}), document(rom::enemyKey(nn, "hard", k)), screen,
-                        x, document(rom::enemyKey(nn, "y", k)), sortKey(screen, x)});
+            lvEnemies, {sm::isMissing(type) ? QString() : Tab2GetEnemyInfo(type, {}),
+                        document(rom::enemyKey(nn, "hard", k)), screen, x,
+                        document(rom::enemyKey(nn, "y", k)), sortKey(screen, x)});
         // The stored type stands in for a description that the catalogue lacks.
         row->setData(ColType, Qt::UserRole, type);
     }
@@ -121,9 +125,10 @@ void EnemiesTab::Tab2WriteKIV() {
         const QTreeWidgetItem& row = *lvEnemies->topLevelItem(i);
         const int k = i + 1;
         auto write = [&](const char* field, const QString& value) {
-            ws.kivLevel.WriteValue(rom::enemyKey(nn, field, k), sm::ss(value));
+            sm::writeField(ws.kivLevel, rom::enemyKey(nn, field, k), value);
         };
-        write("screen", QString::number(valueOf(row.text(ColScreen)) - 2));
+        const QString screen = row.text(ColScreen);
+        write("screen", sm::isMissing(screen) ? screen : QString::number(valueOf(screen) - 2));
         write("hard", row.text(ColHard));
         write("type", typeTextOf(row));
         write("x", row.text(ColX));
@@ -146,6 +151,9 @@ void EnemiesTab::swapScreenNumbers(int s) {
         ws.smEnemyChanged = true;
     }
     Tab2SortMainList();
+    // The boxes show the selected row's new screen, or the next edit would write the old one.
+    if (QTreeWidgetItem* row = sm::selectedRow(*lvEnemies))
+        lvEnemies_ItemClick(row);
 }
 
 void EnemiesTab::paintEnemies(PictureBox& box, int s) const {
@@ -192,9 +200,7 @@ void EnemiesTab::lvEnemies_ItemClick(QTreeWidgetItem* item) {
         const QSignalBlocker quiet(lvEnemies);
         lvEnemies->setCurrentItem(item);
     }
-    for (QWidget* w : std::initializer_list<QWidget*>{lblType, cmbType, chkHard, lblScreen,
-                                                      cmbScreen, lblX, cmbX, lblY, cmbY})
-        w->setEnabled(true);
+    enableBoxes(true);
     enemyEditOn = false;
     cmbType->setText(item->text(ColType));
     showPicture(pictureOf(*item));
@@ -216,18 +222,37 @@ void EnemiesTab::chkHard_Click() {
 }
 
 void EnemiesTab::cmbScreen_Click() {
-    Tab2UpdateMainList();
+    if (!keepOffScreenFourEdge())
+        Tab2UpdateMainList();
     lastEnemyScreen = cmbScreen->text();
 }
 
 void EnemiesTab::cmbX_Click() {
-    // On screen 4 an enemy stands at X 2 or more. Setting the box runs this handler again,
-    // which copies the corrected value into the row.
-    if (valueOf(cmbScreen->text()) == 4 && valueOf(cmbX->text()) < 2) {
-        cmbX->setText(QStringLiteral("2"));
-        return;
-    }
-    Tab2UpdateMainList();
+    if (!keepOffScreenFourEdge())
+        Tab2UpdateMainList();
+}
+
+bool EnemiesTab::keepOffScreenFourEdge() {
+    // On screen 4 an enemy stands at X 2 or more, whichever of the two boxes the user chose
+    // last. Showing a row leaves a stored position as it is.
+    if (!enemyEditOn || valueOf(cmbScreen->text()) != 4 || valueOf(cmbX->text()) >= 2)
+        return false;
+    // Setting the box runs cmbX_Click again, which copies the corrected boxes into the row.
+    cmbX->setText(QStringLiteral("2"));
+    return true;
+}
+
+void EnemiesTab::noRowSelected() {
+    // Boxes that stayed enabled would take edits that no row receives.
+    enemyEditOn = false;
+    enableBoxes(false);
+    picEnemy->hide();
+}
+
+void EnemiesTab::enableBoxes(bool on) {
+    for (QWidget* w : std::initializer_list<QWidget*>{lblType, cmbType, chkHard, lblScreen,
+                                                      cmbScreen, lblX, cmbX, lblY, cmbY})
+        w->setEnabled(on);
 }
 
 void EnemiesTab::cmbY_Click() {

@@ -64,6 +64,11 @@ signals:
 
 private:
     void Tab2UpdateMainList();
+    // Moves X to 2 when the boxes put the enemy on screen 4 further left; true when it did,
+    // and the row was updated on the way.
+    bool keepOffScreenFourEdge();
+    void noRowSelected();
+    void enableBoxes(bool on);
     QString typeTextOf(const QTreeWidgetItem& row) const;
     QImage pictureOf(const QTreeWidgetItem& row) const;
     QImage pictureOfCode(int code) const;

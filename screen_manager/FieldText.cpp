@@ -48,4 +48,11 @@ QString hexText(int value) {
     return QString::number(value, 16).toUpper();
 }
 
+void writeField(kiv::ConfigFile& store, const std::string& key, const QString& value) {
+    if (isMissing(value))
+        store.DelKey(key);
+    else
+        store.WriteValue(key, ss(value));
+}
+
 } // namespace sm

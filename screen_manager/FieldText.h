@@ -1,5 +1,7 @@
 #pragma once
 
+#include <kiv/ConfigFile.h>
+
 #include <QString>
 
 #include <string>
@@ -28,5 +30,14 @@ inline QString qs(const std::string& text) {
 inline std::string ss(const QString& text) {
     return text.toStdString();
 }
+
+// Whether `text` is the store's answer for a key it does not hold.
+inline bool isMissing(const QString& text) {
+    return text == QLatin1String(kiv::ConfigFile::NotFound.c_str());
+}
+
+// Writes `value` under `key`. A value read from a missing key leaves the key missing: the
+// store's not-found answer is never stored as though it were data.
+void writeField(kiv::ConfigFile& store, const std::string& key, const QString& value);
 
 } // namespace sm

@@ -85,6 +85,8 @@ PipesTab::PipesTab(Workspace& workspace, const ScreenNumbering& numbering, QWidg
     connect(lvPipes, &QTreeWidget::itemSelectionChanged, this, [this] {
         if (QTreeWidgetItem* selected = sm::selectedRow(*lvPipes))
             lvPipes_ItemClick(selected);
+        else
+            noRowSelected();
     });
     connect(cmbEntry, &ChoiceBox::changed, this, &PipesTab::cmbEntry_Click);
     connect(cmbEntryX, &ChoiceBox::changed, this, &PipesTab::cmbEntryX_Click);
@@ -114,8 +116,8 @@ void PipesTab::Tab4WriteKIV() {
     for (int i = 0; i < lvPipes->topLevelItemCount(); ++i) {
         const QTreeWidgetItem& row = *lvPipes->topLevelItem(i);
         for (int column = ColEntry; column <= ColExitY; ++column)
-            ws.kivLevel.WriteValue(rom::pipeKey(numbering.curLevel, Fields[column], i + 1),
-                                   sm::ss(row.text(column)));
+            sm::writeField(ws.kivLevel, rom::pipeKey(numbering.curLevel, Fields[column], i + 1),
+                           row.text(column));
     }
 }
 
@@ -136,6 +138,9 @@ void PipesTab::swapScreenNumbers(int s) {
             ws.smPipeChanged = true;
     }
     Tab4SortMainList();
+    // The boxes show the selected row's new screens, or the next edit would write the old ones.
+    if (QTreeWidgetItem* row = sm::selectedRow(*lvPipes))
+        lvPipes_ItemClick(row);
 }
 
 void PipesTab::paintPipes(PictureBox& box, int s) const {
@@ -158,10 +163,7 @@ void PipesTab::lvPipes_ItemClick(QTreeWidgetItem* item) {
         const QSignalBlocker quiet(lvPipes);
         lvPipes->setCurrentItem(item);
     }
-    for (QWidget* w : std::initializer_list<QWidget*>{lblEntry, cmbEntry, lblEntryX, cmbEntryX,
-                                                      lblBonus, cmbBonus, lblExit, cmbExit,
-                                                      lblExitX, cmbExitX, lblExitY, cmbExitY})
-        w->setEnabled(true);
+    enableBoxes(true);
     pipeEditOn = false;
     cmbEntry->setText(item->text(ColEntry));
     cmbEntryX->setText(item->text(ColEntryX));
@@ -218,6 +220,19 @@ void PipesTab::Tab4UpdateMainList() {
         if (!screen.isEmpty())
             screens << static_cast<int>(valueOf(screen));
     emit edited(screens);
+}
+
+void PipesTab::noRowSelected() {
+    // Boxes that stayed enabled would take edits that no row receives.
+    pipeEditOn = false;
+    enableBoxes(false);
+}
+
+void PipesTab::enableBoxes(bool on) {
+    for (QWidget* w : std::initializer_list<QWidget*>{lblEntry, cmbEntry, lblEntryX, cmbEntryX,
+                                                      lblBonus, cmbBonus, lblExit, cmbExit,
+                                                      lblExitX, cmbExitX, lblExitY, cmbExitY})
+        w->setEnabled(on);
 }
 
 QString PipesTab::document(const std::string& key) const {

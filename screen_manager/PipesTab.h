@@ -52,6 +52,8 @@ signals:
 
 private:
     void Tab4UpdateMainList();
+    void noRowSelected();
+    void enableBoxes(bool on);
     QString document(const std::string& key) const;
 
     Workspace& ws;

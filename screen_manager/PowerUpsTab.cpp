@@ -70,6 +70,8 @@ PowerUpsTab::PowerUpsTab(Workspace& workspace, const ScreenNumbering& numbering,
     connect(lvPowerups, &QTreeWidget::itemSelectionChanged, this, [this] {
         if (QTreeWidgetItem* row = sm::selectedRow(*lvPowerups))
             lvPowerups_ItemClick(row);
+        else
+            noRowSelected();
     });
     connect(cmbTypeP, &ChoiceBox::changed, this, &PowerUpsTab::cmbTypeP_Click);
     connect(cmbLevelP, &ChoiceBox::changed, this, &PowerUpsTab::cmbLevelP_Click);
@@ -80,7 +82,8 @@ PowerUpsTab::PowerUpsTab(Workspace& workspace, const ScreenNumbering& numbering,
 void PowerUpsTab::fillList() {
     for (int k = 1; k <= Count; ++k) {
         const QString level = document(rom::powerUpKey("level", k));
-        const QString levelText = level.left(1) + QLatin1Char('-') + level.right(1);
+        const QString levelText =
+            sm::isMissing(level) ? level : level.left(1) + QLatin1Char('-') + level.right(1);
         const QString screen = document(rom::powerUpKey("screen", k));
         const QString x = document(rom::powerUpKey("x", k));
         const QString type = document(rom::powerUpKey("type", k));
@@ -103,7 +106,7 @@ void PowerUpsTab::Tab3WriteKIV() {
         const QTreeWidgetItem& row = *lvPowerups->topLevelItem(i);
         const int k = i + 1;
         auto write = [&](const char* field, const QString& value) {
-            ws.kivLevel.WriteValue(rom::powerUpKey(field, k), sm::ss(value));
+            sm::writeField(ws.kivLevel, rom::powerUpKey(field, k), value);
         };
         const QString code = Tab3GetPowerUpInfo({}, row.text(ColType));
         write("type", code.isEmpty() ? row.data(ColType, Qt::UserRole).toString() : code);
@@ -128,6 +131,9 @@ void PowerUpsTab::swapScreenNumbers(int s) {
         ws.smPowerUpChanged = true;
     }
     Tab3SortMainList();
+    // The boxes show the selected row's new screen, or the next edit would write the old one.
+    if (QTreeWidgetItem* row = sm::selectedRow(*lvPowerups))
+        lvPowerups_ItemClick(row);
 }
 
 void PowerUpsTab::paintPowerUps(PictureBox& box, int s) const {
@@ -161,9 +167,7 @@ void PowerUpsTab::lvPowerups_ItemClick(QTreeWidgetItem* item) {
         const QSignalBlocker quiet(lvPowerups);
         lvPowerups->setCurrentItem(item);
     }
-    for (QWidget* w : std::initializer_list<QWidget*>{lblTypeP, cmbTypeP, lblLevelP, cmbLevelP,
-                                                      lblScreenP, cmbScreenP, lblXP, cmbXP})
-        w->setEnabled(true);
+    enableBoxes(true);
     powerUpEditOn = false;
     cmbTypeP->setText(item->text(ColType));
     lastPowerUpLevel = withoutDash(item->text(ColLevel));
@@ -212,6 +216,18 @@ void PowerUpsTab::Tab3UpdateMainList() {
     if (isCurrentLevel(lastPowerUpLevel))
         shown << static_cast<int>(valueOf(lastPowerUpScreen));
     emit edited(shown);
+}
+
+void PowerUpsTab::noRowSelected() {
+    // Boxes that stayed enabled would take edits that no row receives.
+    powerUpEditOn = false;
+    enableBoxes(false);
+}
+
+void PowerUpsTab::enableBoxes(bool on) {
+    for (QWidget* w : std::initializer_list<QWidget*>{lblTypeP, cmbTypeP, lblLevelP, cmbLevelP,
+                                                      lblScreenP, cmbScreenP, lblXP, cmbXP})
+        w->setEnabled(on);
 }
 
 void PowerUpsTab::rememberPlace() {

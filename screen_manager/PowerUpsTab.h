@@ -53,6 +53,8 @@ signals:
 
 private:
     void Tab3UpdateMainList();
+    void noRowSelected();
+    void enableBoxes(bool on);
     // The place the next edit moves a power-up away from, so its old mark can be cleared.
     void rememberPlace();
     bool isCurrentLevel(const QString& levelText) const;

@@ -47,8 +47,13 @@ ScreenOrderTab::ScreenOrderTab(Workspace& workspace, const ScreenNumbering& numb
     for (QPushButton* button : {cmdScreensUp, cmdScreensDown, cmdReplace})
         button->setEnabled(false);
 
+    // A Ctrl+click removes the selection but keeps the current row, so both are followed.
     connect(lstScreens, &QListWidget::currentRowChanged, this, &ScreenOrderTab::lstScreens_Click);
+    connect(lstScreens, &QListWidget::itemSelectionChanged, this,
+            &ScreenOrderTab::lstScreens_Click);
     connect(lstReplace, &QListWidget::currentRowChanged, this, &ScreenOrderTab::lstReplace_Click);
+    connect(lstReplace, &QListWidget::itemSelectionChanged, this,
+            &ScreenOrderTab::lstReplace_Click);
     connect(cmdScreensUp, &QPushButton::clicked, this, &ScreenOrderTab::cmdScreensUp_Click);
     connect(cmdScreensDown, &QPushButton::clicked, this, &ScreenOrderTab::cmdScreensDown_Click);
     connect(cmdReplace, &QPushButton::clicked, this, &ScreenOrderTab::cmdReplace_Click);
@@ -58,31 +63,41 @@ void ScreenOrderTab::addScreen(int number, const QString& reference) {
     auto* entry = new QListWidgetItem(lstScreens);
     entry->setText(QString::number(number) + QStringLiteral(": ") + reference);
     entry->setData(Qt::UserRole, reference);
+    // The store's answer for a missing key names no design.
+    if (sm::isMissing(reference))
+        return;
     if (lstReplace->findItems(reference, Qt::MatchExactly | Qt::MatchCaseSensitive).isEmpty())
         lstReplace->addItem(reference);
 }
 
 void ScreenOrderTab::Tab1UpDownButtons() {
-    const int idx = lstScreens->currentRow();
+    const int idx = selectedIndex(*lstScreens);
     bool up = idx > 0;
     bool down = idx >= 0 && idx < lstScreens->count() - 1;
     if (numbering.firstTwoFixed() && idx <= 2) {
         up = false;
         down = down && idx == 2;
     }
+    // A missing screen has no reference to carry to another place, nor to give up for another.
+    if (up && (sm::isMissing(referenceAt(idx)) || sm::isMissing(referenceAt(idx - 1))))
+        up = false;
+    if (down && (sm::isMissing(referenceAt(idx)) || sm::isMissing(referenceAt(idx + 1))))
+        down = false;
     cmdScreensUp->setEnabled(up);
     cmdScreensDown->setEnabled(down);
 }
 
 void ScreenOrderTab::Tab1ReplaceButton() {
-    const int idx = lstScreens->currentRow();
-    const int with = lstReplace->currentRow();
+    const int idx = selectedIndex(*lstScreens);
+    const int with = selectedIndex(*lstReplace);
     // Nothing to replace or nothing to replace it with.
     bool enabled = idx >= 0 && with >= 0;
     if (enabled) {
         const QString reference = referenceAt(idx);
         // The level's only use of a design is never replaced away.
         if (uses(reference) == 1 || lstReplace->item(with)->text() == reference)
+            enabled = false;
+        if (sm::isMissing(reference))
             enabled = false;
         if (numbering.firstTwoFixed() && (with <= 1 || idx <= 1))
             enabled = false;
@@ -95,7 +110,8 @@ void ScreenOrderTab::Tab1WriteKIV() {
         sm::valueOf(sm::qs(ws.kivLevel.GetValue(rom::screensKey(numbering.curLevel)))));
     for (int k = 1; k <= count; ++k) {
         const int idx = k - 1 + numbering.sharedScreens;
-        if (idx < lstScreens->count())
+        // A missing screen never moves, so its key stays missing.
+        if (idx < lstScreens->count() && !sm::isMissing(referenceAt(idx)))
             ws.kivLevel.WriteValue(rom::screenKey(numbering.curLevel, k), sm::ss(referenceAt(idx)));
     }
 }
@@ -136,6 +152,11 @@ void ScreenOrderTab::cmdReplace_Click() {
     setEntry(idx, lstReplace->currentItem()->text());
     finishEdit();
     emit screenReplaced(numberAt(idx));
+}
+
+int ScreenOrderTab::selectedIndex(const QListWidget& list) {
+    const QListWidgetItem* current = list.currentItem();
+    return current && current->isSelected() ? list.currentRow() : -1;
 }
 
 int ScreenOrderTab::numberAt(int idx) const {

@@ -43,6 +43,8 @@ signals:
     void screenReplaced(int s);
 
 private:
+    // The current row when it is selected, else -1.
+    static int selectedIndex(const QListWidget& list);
     int numberAt(int idx) const;
     QString referenceAt(int idx) const;
     void setEntry(int idx, const QString& reference);

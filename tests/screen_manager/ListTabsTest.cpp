@@ -52,6 +52,124 @@ private slots:
         QCOMPARE(fx->get(rom::enemiesKey("11")), std::to_string(fx->enemyCount("11")));
     }
 
+    // On screen 4 an enemy stands at X 2 or more, whichever of the two boxes is chosen last;
+    // a stored X below 2 is shown as it is and kept by edits of the other boxes.
+    void screenFourSnapsXWhicheverBoxChangesLast_data() {
+        QTest::addColumn<int>("storedScreen");
+        QTest::addColumn<int>("storedX");
+        QTest::addColumn<QStringList>("steps"); // box, value, box, value ...
+        QTest::addColumn<QString>("x");
+        QTest::newRow("X 0, then screen 4")
+            << 4 << 3 << QStringList{"cmbX", "0", "cmbScreen", "4"} << "2";
+        QTest::newRow("screen 4, then X 1")
+            << 4 << 3 << QStringList{"cmbScreen", "4", "cmbX", "1"} << "2";
+        QTest::newRow("screen 6, X 0 stays") << 4 << 3 << QStringList{"cmbX", "0"} << "0";
+        QTest::newRow("stored X 1 on 4 kept by Hard")
+            << 2 << 1 << QStringList{"chkHard", ""} << "1";
+        QTest::newRow("stored X 1 on 4 moves off") << 2 << 1 << QStringList{"cmbX", "0"} << "2";
+    }
+    void screenFourSnapsXWhicheverBoxChangesLast() {
+        QFETCH(int, storedScreen);
+        QFETCH(int, storedX);
+        QFETCH(QStringList, steps);
+        QFETCH(QString, x);
+        fx->parkEnemies("11");
+        fx->setEnemy("11", 1, storedScreen, storedX, "C5", "0");
+        auto sm = fx->open("1-1");
+        QTreeWidget* list = sm->enemiesTab().list();
+        QTreeWidgetItem* row = list->topLevelItem(0);
+        list->setCurrentItem(row);
+        QCOMPARE(sm->findChild<ChoiceBox*>("cmbX")->text(), QString::number(storedX));
+        for (int i = 0; i < steps.size(); i += 2) {
+            if (steps[i] == "chkHard")
+                sm->findChild<QCheckBox*>("chkHard")->click();
+            else
+                choose(sm.get(), steps[i].toUtf8().constData(), steps[i + 1]);
+        }
+        QCOMPARE(sm->findChild<ChoiceBox*>("cmbX")->text(), x);
+        QCOMPARE(row->text(EnemiesTab::ColX), x);
+        sm->close();
+        QCOMPARE(fx->get(rom::enemyKey("11", "x", 1)), x.toStdString());
+    }
+
+    // Removing the selection of a row leaves no box that looks editable but is not.
+    void boxesAreDisabledWhileNoRowIsSelected_data() {
+        QTest::addColumn<QString>("list");
+        QTest::addColumn<QStringList>("controls");
+        QTest::newRow("enemies") << "lvEnemies" << QStringList{"lblType",   "cmbType",   "chkHard",
+                                                               "lblScreen", "cmbScreen", "lblX",
+                                                               "cmbX",      "lblY",      "cmbY"};
+        QTest::newRow("power-ups")
+            << "lvPowerups" << QStringList{"lblTypeP",   "cmbTypeP",   "lblLevelP", "cmbLevelP",
+                                           "lblScreenP", "cmbScreenP", "lblXP",     "cmbXP"};
+        QTest::newRow("pipes") << "lvPipes"
+                               << QStringList{"lblEntry", "cmbEntry", "lblEntryX", "cmbEntryX",
+                                              "lblBonus", "cmbBonus", "lblExit",   "cmbExit",
+                                              "lblExitX", "cmbExitX", "lblExitY",  "cmbExitY"};
+    }
+    void boxesAreDisabledWhileNoRowIsSelected() {
+        QFETCH(QString, list);
+        QFETCH(QStringList, controls);
+        auto sm = fx->open("1-1");
+        auto* rows = sm->findChild<QTreeWidget*>(list);
+        auto enabled = [&] {
+            QStringList on;
+            for (const QString& name : controls)
+                if (sm->findChild<QWidget*>(name)->isEnabled())
+                    on << name;
+            return on;
+        };
+        QCOMPARE(enabled(), QStringList());
+        rows->setCurrentItem(rows->topLevelItem(1));
+        QCOMPARE(enabled(), controls);
+        rows->topLevelItem(1)->setSelected(false);
+        QCOMPARE(enabled(), QStringList());
+        rows->setCurrentItem(rows->topLevelItem(0));
+        QCOMPARE(enabled(), controls);
+        rows->clearSelection();
+        QCOMPARE(enabled(), QStringList());
+        QVERIFY(!fx->ws.smEnemyChanged && !fx->ws.smPowerUpChanged && !fx->ws.smPipeChanged);
+    }
+
+    // A key missing from the document is not written back as the store's "[NOT FOUND]"
+    // answer: it stays missing under the record its row is written as.
+    void missingKeysStayMissingWhenTheTabsWriteBack() {
+        fx->parkEnemies("11");
+        fx->setEnemy("11", 1, 3, 0, "5", "0");
+        fx->ws.kivLevel.DelKey(rom::enemyKey("11", "y", 1));
+        const int p = fx->parkPowerUps("11");
+        fx->setPowerUp(p, "11", 2, 5, "40");
+        fx->ws.kivLevel.DelKey(rom::powerUpKey("type", p));
+        fx->setPipe("11", 1, 8, 3, 1, 9, "4", 12);
+        fx->setPipe("11", 2, 10, 3, 2, 11, "4", 12);
+        fx->ws.kivLevel.DelKey(rom::pipeKey("11", "exity", 1));
+        auto sm = fx->open("1-1");
+
+        QTreeWidget* enemies = sm->enemiesTab().list();
+        enemies->setCurrentItem(enemies->topLevelItem(0));
+        sm->findChild<QCheckBox*>("chkHard")->click();
+        QTreeWidget* powerUps = sm->powerUpsTab().list();
+        powerUps->setCurrentItem(rowWith(powerUps, PowerUpsTab::ColLSX, "110205"));
+        choose(sm.get(), "cmbXP", "6");
+        QTreeWidget* pipes = sm->pipesTab().list();
+        pipes->setCurrentItem(pipes->topLevelItem(0));
+        choose(sm.get(), "cmbBonus", "2");
+        sm->close();
+
+        QVERIFY(fx->ws.smEnemyChanged && fx->ws.smPowerUpChanged && fx->ws.smPipeChanged);
+        QVERIFY(!QString::fromStdString(fx->ws.kivLevel.GetAll())
+                     .contains(QString::fromStdString(kiv::ConfigFile::NotFound)));
+        auto absent = [&](const std::string& key) {
+            return fx->ws.kivLevel.GetValue(key, "absent") == "absent";
+        };
+        QCOMPARE(fx->get(rom::enemyKey("11", "hard", 1)), "Y");
+        QVERIFY(absent(rom::enemyKey("11", "y", 1)));
+        QCOMPARE(fx->get(rom::powerUpKey("x", p)), "6");
+        QVERIFY(absent(rom::powerUpKey("type", p)));
+        QCOMPARE(fx->get(rom::pipeKey("11", "bonusscreen", 1)), "2");
+        QVERIFY(absent(rom::pipeKey("11", "exity", 1)));
+    }
+
     // A type the catalogue does not know shows no description, and is written back as stored.
     void unknownTypesSurviveAWriteBack() {
         fx->parkEnemies("11");

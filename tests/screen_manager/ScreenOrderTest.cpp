@@ -7,6 +7,7 @@
 #include "screen_manager/ScreenOrderTab.h"
 #include "tests/screen_manager/ManagerFixture.h"
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -178,6 +179,112 @@ private slots:
         QCOMPARE(fx->get(rom::powerUpKey("x", p)), "2");
     }
 
+    // An entry whose selection was removed (Ctrl+click keeps it current) is not moved or
+    // replaced, and neither is a screen by a replacement whose selection was removed.
+    void buttonsNeedSelectedEntries() {
+        const std::string shared = fx->get(rom::screenKey("11", 5));
+        fx->set(rom::screenKey("11", 6), shared);
+        auto sm = fx->open("1-1");
+        QListWidget* screens = sm->screenOrderTab().screens();
+        QListWidget* with = sm->screenOrderTab().replacements();
+        const int otherAt = entries(with).indexOf(QString::fromStdString(shared)) == 2 ? 3 : 2;
+        auto enabled = [&] {
+            QStringList on;
+            for (const char* name : {"cmdScreensUp", "cmdScreensDown", "cmdReplace"})
+                if (button(*sm, name)->isEnabled())
+                    on << name;
+            return on;
+        };
+        screens->setCurrentRow(5);
+        with->setCurrentRow(otherAt);
+        QCOMPARE(enabled(), QStringList({"cmdScreensUp", "cmdScreensDown", "cmdReplace"}));
+        screens->currentItem()->setSelected(false);
+        QCOMPARE(screens->currentRow(), 5);
+        QCOMPARE(enabled(), QStringList());
+        screens->currentItem()->setSelected(true);
+        QCOMPARE(enabled(), QStringList({"cmdScreensUp", "cmdScreensDown", "cmdReplace"}));
+        with->currentItem()->setSelected(false);
+        QCOMPARE(enabled(), QStringList({"cmdScreensUp", "cmdScreensDown"}));
+    }
+
+    // A row shown in the boxes before a move shows its new screen afterwards, so the next edit
+    // of the row keeps the renumbering instead of writing the old screen back.
+    void boxesFollowTheRenumberingOfTheSelectedRow_data() {
+        QTest::addColumn<QString>("list");
+        QTest::addColumn<QString>("screenBox");
+        QTest::addColumn<QString>("editBox");
+        QTest::addColumn<QString>("editValue");
+        QTest::addColumn<QString>("key");
+        QTest::newRow("enemy screen")
+            << "lvEnemies"
+            << "cmbScreen"
+            << "chkHard"
+            << "" << QString::fromStdString(rom::enemyKey("11", "screen", 1));
+        QTest::newRow("power-up screen") << "lvPowerups"
+                                         << "cmbScreenP"
+                                         << "cmbXP"
+                                         << "7"
+                                         << "power-up";
+        QTest::newRow("pipe entry")
+            << "lvPipes"
+            << "cmbEntry"
+            << "cmbExitY"
+            << "3" << QString::fromStdString(rom::pipeKey("11", "entryscreen", 1));
+        QTest::newRow("pipe exit")
+            << "lvPipes"
+            << "cmbExit"
+            << "cmbEntryX"
+            << "7" << QString::fromStdString(rom::pipeKey("11", "exitscreen", 1));
+    }
+    void boxesFollowTheRenumberingOfTheSelectedRow() {
+        QFETCH(QString, list);
+        QFETCH(QString, screenBox);
+        QFETCH(QString, editBox);
+        QFETCH(QString, editValue);
+        QFETCH(QString, key);
+        // Everything of the level on screen 6 except the exit (on 6 only in its own row);
+        // nothing on screen 5.
+        fx->parkEnemies("11");
+        fx->setEnemy("11", 1, 4, 3, "C5", "0");
+        const int p = fx->parkPowerUps("11");
+        fx->setPowerUp(p, "11", 6, 1, "40");
+        if (screenBox == "cmbExit")
+            fx->setPipe("11", 1, 9, 5, 1, 6, "6", 7);
+        else
+            fx->setPipe("11", 1, 6, 5, 1, 9, "6", 7);
+        fx->setPipe("11", 2, 12, 0, 2, 13, "0", 5);
+
+        auto sm = fx->open("1-1");
+        auto* rows = sm->findChild<QTreeWidget*>(list);
+        rows->setCurrentItem(rows->topLevelItem(0));
+        QCOMPARE(sm->findChild<ChoiceBox*>(screenBox)->text(), "6");
+
+        ScreenOrderTab& tab = sm->screenOrderTab();
+        tab.screens()->setCurrentRow(4);
+        tab.cmdScreensDown_Click();
+        QCOMPARE(sm->findChild<ChoiceBox*>(screenBox)->text(), "5");
+        QCOMPARE(rows->topLevelItem(0)->isSelected(), true);
+
+        if (editBox == "chkHard")
+            sm->findChild<QCheckBox*>(editBox)->click();
+        else
+            choose(sm.get(), editBox.toUtf8().constData(), editValue);
+        int screenColumn = screenBox == "cmbExit" ? PipesTab::ColExit : PipesTab::ColEntry;
+        if (list == "lvEnemies")
+            screenColumn = EnemiesTab::ColScreen;
+        else if (list == "lvPowerups")
+            screenColumn = PowerUpsTab::ColScreen;
+        QCOMPARE(rows->topLevelItem(0)->text(screenColumn), "5");
+
+        sm->close();
+        if (key == "power-up")
+            QCOMPARE(fx->get(rom::powerUpKey("screen", p)), "5");
+        else if (list == "lvEnemies")
+            QCOMPARE(fx->get(key.toStdString()), "3"); // stored two below the number shown
+        else
+            QCOMPARE(fx->get(key.toStdString()), "5");
+    }
+
     void secondLevelsWriteOnlyTheirOwnPositions() {
         const std::string borrowed1 = fx->get(rom::screenKey("21", 1));
         const std::string borrowed2 = fx->get(rom::screenKey("21", 2));
@@ -247,6 +354,48 @@ private slots:
         QCOMPARE(with->count(), offered);
         QVERIFY(fx->ws.smChanged);
         QVERIFY(!fx->ws.smEnemyChanged && !fx->ws.smPowerUpChanged && !fx->ws.smPipeChanged);
+    }
+
+    // A screen key missing from the document shows as "[NOT FOUND]"; that answer is never
+    // written back as a reference, so such an entry neither moves nor is replaced, nobody moves
+    // into its place, and it is not offered as a replacement.
+    void missingScreensAreNeverWrittenAsReferences() {
+        const std::string sixth = fx->get(rom::screenKey("11", 6));
+        fx->set(rom::screenKey("11", 7), sixth); // the design of screen 6 is used twice
+        fx->ws.kivLevel.DelKey(rom::screenKey("11", 5));
+        fx->ws.kivLevel.DelKey(rom::screenKey("11", 9));
+        auto sm = fx->open("1-1");
+        ScreenOrderTab& tab = sm->screenOrderTab();
+        QListWidget* screens = tab.screens();
+        QListWidget* with = tab.replacements();
+        QCOMPARE(screens->item(4)->text(), "5: [NOT FOUND]");
+        QVERIFY(with->findItems(QString::fromStdString(kiv::ConfigFile::NotFound), Qt::MatchExactly)
+                    .isEmpty());
+
+        struct Case {
+            int idx;
+            bool up, down;
+        };
+        for (const Case& c : {Case{3, true, false}, Case{4, false, false}, Case{5, false, true},
+                              Case{8, false, false}}) {
+            screens->setCurrentRow(c.idx);
+            QCOMPARE(button(*sm, "cmdScreensUp")->isEnabled(), c.up);
+            QCOMPARE(button(*sm, "cmdScreensDown")->isEnabled(), c.down);
+        }
+        for (int missing : {4, 8}) {
+            screens->setCurrentRow(missing);
+            with->setCurrentRow(3);
+            QVERIFY(!button(*sm, "cmdReplace")->isEnabled());
+        }
+        // Moves elsewhere rewrite the level's screens and leave the missing ones missing.
+        screens->setCurrentRow(10);
+        tab.cmdScreensDown_Click();
+        QVERIFY(fx->ws.smChanged);
+        sm->close();
+        QVERIFY(!QString::fromStdString(fx->ws.kivLevel.GetAll())
+                     .contains(QString::fromStdString(kiv::ConfigFile::NotFound)));
+        QCOMPARE(fx->ws.kivLevel.GetValue(rom::screenKey("11", 5), "absent"), "absent");
+        QCOMPARE(fx->ws.kivLevel.GetValue(rom::screenKey("11", 9), "absent"), "absent");
     }
 };
 
