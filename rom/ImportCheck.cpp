@@ -57,14 +57,17 @@ void checkScreenReadsBack(const kiv::ConfigFile& doc, const std::string& level,
     for (int x = 0; x < ScreenColumns; ++x) {
         if (read[x] == expected[x])
             continue;
-        for (int y = 0; y < ScreenRows; ++y) {
-            if (expected[x][y] == RepeatMark || expected[x][y] == ColumnEnd)
-                throw kiv::Error(kiv::errors::InvalidArgument,
-                                 "Invalid value: the cell " + cellKey(level, ref, x, y) +
-                                     " holds " + num(expected[x][y]) +
-                                     ", which the game would read as a mark where a run of "
-                                     "cells starts");
-        }
+        // The groups above the first cell read wrongly came back whole, so that cell starts the
+        // group the game misreads.
+        int y = 0;
+        while (read[x][y] == expected[x][y])
+            ++y;
+        if (expected[x][y] == RepeatMark || expected[x][y] == ColumnEnd)
+            throw kiv::Error(kiv::errors::InvalidArgument,
+                             "Invalid value: the cell " + cellKey(level, ref, x, y) + " holds " +
+                                 num(expected[x][y]) +
+                                 ", which the game would read as a mark where a run of cells "
+                                 "starts");
         throw kiv::Error(kiv::errors::InvalidArgument,
                          "Invalid value: column " + num(x) + " of screen " + ref + " of level " +
                              levelText(level) + " would not be read back as it stands");

@@ -680,9 +680,9 @@ private slots:
         QTest::newRow("Screens_22=x") << "Screens_22=x" << Icon::Critical << "Screens_22";
         QTest::newRow("no Screens_11")
             << "no Screens_11" << Icon::Exclamation << "Please import a valid Tarnwick Data file.";
-        QTest::newRow("253 starts a run") << "253 alone" << Icon::Critical << "253";
-        QTest::newRow("254 starts a run") << "254 alone" << Icon::Critical << "254";
-        QTest::newRow("254 repeated") << "254 x3" << Icon::Critical << "254";
+        QTest::newRow("253 starts a run") << "253 alone" << Icon::Critical << "_0_4 holds 253";
+        QTest::newRow("254 starts a run") << "254 alone" << Icon::Critical << "_0_4 holds 254";
+        QTest::newRow("254 repeated") << "254 x3" << Icon::Critical << "_0_7 holds 254";
         QTest::newRow("enemy screen x") << "enemy x" << Icon::Critical << "Enemy_11_screen_1";
     }
     void malformedImportKeepsDocument() {
@@ -691,8 +691,7 @@ private slots:
         QFETCH(QString, names);
         startWithRom();
         const std::string cell = rom::cellKey("11", firstScreen("11"), 0, 0);
-        const std::string column =
-            rom::cellKey("11", firstScreen("11"), 0, 0).substr(0, cell.size() - 1); // "11_<ref>_0_"
+        const std::string column = cell.substr(0, cell.size() - 1); // "11_<ref>_0_" and a row
         const QString file = levelDataFile("bad.twd", [&](kiv::ConfigFile& doc) {
             const auto emptyColumn = [&] {
                 for (int y = 0; y < 16; ++y)
@@ -708,6 +707,8 @@ private slots:
                 doc.DelKey("Screens_11");
             else if (change == "253 alone") {
                 emptyColumn();
+                doc.WriteValue(column + "0", "1"); // 254 inside a literal run is fine
+                doc.WriteValue(column + "1", "254");
                 doc.WriteValue(column + "4", "253");
             } else if (change == "254 alone") {
                 emptyColumn();
