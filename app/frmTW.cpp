@@ -8,6 +8,7 @@
 #include "editor/ScreenEditor.h"
 #include "editor/WaitCursor.h"
 #include "rom/DataUsage.h"
+#include "rom/ImportCheck.h"
 #include "rom/LevelKeys.h"
 #include "rom/RomReader.h"
 #include "rom/RomWriter.h"
@@ -231,21 +232,13 @@ QString frmTW::chooseOpenFile(const QString& filter, const QString& fileName) {
     return chosen;
 }
 
-QString frmTW::chooseSaveFile(const QString& filter, const QString& fileName) {
+QString frmTW::chooseSaveFile(const QString& filter, const QString& fileName,
+                              const QString& defaultSuffix) {
     lastFileName = fileName;
-    const QString chosen = dialogs.saveFile(this, filter, lastFileName);
+    const QString chosen = dialogs.saveFile(this, filter, lastFileName, defaultSuffix);
     if (!chosen.isEmpty())
         lastFileName = chosen;
     return chosen;
-}
-
-QString frmTW::chooseExportFile(const QString& filter, const QString& suffix) {
-    QString file = chooseSaveFile(filter, QString());
-    if (!file.isEmpty() && QFileInfo(file).suffix().isEmpty()) {
-        file += QLatin1Char('.') + suffix;
-        lastFileName = file;
-    }
-    return file;
 }
 
 void frmTW::showFileError(const QString& title, const QString& verb, const QString& file,
@@ -272,7 +265,7 @@ void frmTW::mnuFileSave_Click() {
 }
 
 void frmTW::mnuFileExport_Click() {
-    const QString file = chooseExportFile(LevelDataFilter, QStringLiteral("twd"));
+    const QString file = chooseSaveFile(LevelDataFilter, QString(), QStringLiteral("twd"));
     if (file.isEmpty())
         return;
     try {
@@ -284,7 +277,7 @@ void frmTW::mnuFileExport_Click() {
 }
 
 void frmTW::mnuFileExportImage_Click() {
-    const QString file = chooseExportFile(ImageFilter, QStringLiteral("png"));
+    const QString file = chooseSaveFile(ImageFilter, QString(), QStringLiteral("png"));
     if (file.isEmpty())
         return;
     try {
@@ -298,6 +291,8 @@ void frmTW::mnuFileExportImage_Click() {
 }
 
 void frmTW::mnuFileImport_Click() {
+    if (!askToSaveChanges())
+        return;
     const QString file = chooseOpenFile(LevelDataFilter, QString());
     if (file.isEmpty())
         return;
@@ -312,6 +307,15 @@ void frmTW::mnuFileImport_Click() {
         dialogs.message(this, QStringLiteral("Import Error"),
                         QStringLiteral("Please import a valid Tarnwick Data file."),
                         Dialogs::Icon::Exclamation);
+        return;
+    }
+    // A value the writer cannot take would otherwise only come to light at the next Save As,
+    // after the document it replaced is gone.
+    try {
+        rom::checkLevelData(ws.kivSave);
+    } catch (const kiv::Error& e) {
+        showFileError(QStringLiteral("Import Error"), QStringLiteral("import"), file,
+                      e.description(), e.number());
         return;
     }
     // The checked file is already in the scratch store: taking it from there spares a second

@@ -74,9 +74,10 @@ private:
     // The file dialog of the window: it remembers the last name used, as the Open dialog
     // starts from it.
     QString chooseOpenFile(const QString& filter, const QString& fileName);
-    QString chooseSaveFile(const QString& filter, const QString& fileName);
-    // The Save dialog of an export: a name chosen without an extension gets `suffix`.
-    QString chooseExportFile(const QString& filter, const QString& suffix);
+    // The dialog adds `defaultSuffix` to a name typed without one, before it asks whether to
+    // replace an existing file.
+    QString chooseSaveFile(const QString& filter, const QString& fileName,
+                           const QString& defaultSuffix = QString());
     void showFileError(const QString& title, const QString& verb, const QString& file,
                        const std::string& description, int number);
 

@@ -6,10 +6,15 @@
 
 QString Dialogs::qtFilter(const QString& filter) {
     const QStringList parts = filter.split('|');
-    QStringList shown;
-    for (int i = 0; i < parts.size(); i += 2)
-        shown << parts[i];
-    return shown.join(";;");
+    QStringList filters;
+    for (int i = 0; i < parts.size(); i += 2) {
+        QStringList patterns = i + 1 < parts.size() ? parts[i + 1].split(';') : QStringList();
+        for (QString& pattern : patterns)
+            if (pattern == QLatin1String("*.*"))
+                pattern = QStringLiteral("*");
+        filters << parts[i] + QStringLiteral(" (") + patterns.join(' ') + QLatin1Char(')');
+    }
+    return filters.join(";;");
 }
 
 namespace {
@@ -59,10 +64,29 @@ Dialogs::Answer QtDialogs::message(QWidget* parent, const QString& title, const 
     }
 }
 
-QString QtDialogs::openFile(QWidget* parent, const QString& filter, const QString& fileName) {
-    return QFileDialog::getOpenFileName(parent, QString(), fileName, qtFilter(filter));
+namespace {
+
+QString runFileDialog(QWidget* parent, const QString& filter, const QString& fileName,
+                      QFileDialog::AcceptMode mode, const QString& defaultSuffix) {
+    QFileDialog dialog(parent, QString(), fileName);
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
+    dialog.setNameFilter(Dialogs::qtFilter(filter));
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
+                                                       : QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(defaultSuffix);
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    return dialog.selectedFiles().value(0);
 }
 
-QString QtDialogs::saveFile(QWidget* parent, const QString& filter, const QString& fileName) {
-    return QFileDialog::getSaveFileName(parent, QString(), fileName, qtFilter(filter));
+} // namespace
+
+QString QtDialogs::openFile(QWidget* parent, const QString& filter, const QString& fileName) {
+    return runFileDialog(parent, filter, fileName, QFileDialog::AcceptOpen, QString());
+}
+
+QString QtDialogs::saveFile(QWidget* parent, const QString& filter, const QString& fileName,
+                            const QString& defaultSuffix) {
+    return runFileDialog(parent, filter, fileName, QFileDialog::AcceptSave, defaultSuffix);
 }

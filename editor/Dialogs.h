@@ -19,9 +19,17 @@ public:
 
     // `filter` uses the "Text (*.ext)|*.ext|..." form. An empty result means cancelled.
     virtual QString openFile(QWidget* parent, const QString& filter, const QString& fileName) = 0;
-    virtual QString saveFile(QWidget* parent, const QString& filter, const QString& fileName) = 0;
+    // The dialog itself adds `defaultSuffix` (without its point; empty for none) to a name typed
+    // without an extension, so that its question before replacing a file names the file that
+    // will really be written.
+    virtual QString saveFile(QWidget* parent, const QString& filter, const QString& fileName,
+                             const QString& defaultSuffix) = 0;
 
-    // "Game Boy ROMs (*.gb)|*.gb|All files (*.*)|*.*" -> "Game Boy ROMs (*.gb);;All files (*.*)"
+    // The name filters of a Qt file dialog shown with QFileDialog::HideNameFilterDetails: each
+    // shown text, then its patterns in brackets, which the dialog hides. "*.*" becomes "*", as on
+    // Linux "*.*" would hide the files that have no extension.
+    // "Game Boy ROMs (*.gb)|*.gb|All files (*.*)|*.*"
+    //     -> "Game Boy ROMs (*.gb) (*.gb);;All files (*.*) (*)"
     static QString qtFilter(const QString& filter);
 };
 
@@ -31,5 +39,6 @@ public:
     Answer message(QWidget* parent, const QString& title, const QString& text, Icon icon,
                    Buttons buttons = Buttons::Ok) override;
     QString openFile(QWidget* parent, const QString& filter, const QString& fileName) override;
-    QString saveFile(QWidget* parent, const QString& filter, const QString& fileName) override;
+    QString saveFile(QWidget* parent, const QString& filter, const QString& fileName,
+                     const QString& defaultSuffix) override;
 };

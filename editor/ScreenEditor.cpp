@@ -396,6 +396,8 @@ void ScreenEditor::cmdUndo_Click() {
                 ws.kivLevel.WriteValue(key, saved);
         }
     }
+    // After a save the undone click is a change the saved ROM does not hold.
+    emit screenEdited(section());
     cmbScreen_Click();
 }
 

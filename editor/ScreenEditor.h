@@ -69,7 +69,8 @@ public slots:
     void refreshPictures();
 
 signals:
-    // The document changed through an edit click: `section` is the world's screen section.
+    // The document changed through an edit click or an undo: `section` is the world's screen
+    // section.
     void screenEdited(int section);
     // The level or screen selection changed, or the document was edited.
     void documentShown();

@@ -1,20 +1,31 @@
 #include "app/VersionInfo.h"
 #include "app/frmTW.h"
+#include "editor/PictureBox.h"
 #include "editor/ScreenEditor.h"
 #include "rom/LevelKeys.h"
+#include "rom/RomReader.h"
 #include "rom/SampleRom.h"
+#include "screen_manager/ChoiceBox.h"
+#include "screen_manager/frmScreenManager.h"
 #include "tests/support/SampleWorkspace.h"
 #include "tests/support/ScriptedDialogs.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QFile>
+#include <QFileInfo>
+#include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabBar>
 #include <QTemporaryDir>
+#include <QTimer>
+#include <QTreeWidget>
 #include <QtTest>
 
+#include <algorithm>
+#include <map>
 #include <memory>
 
 using Answer = Dialogs::Answer;
@@ -25,6 +36,7 @@ namespace {
 
 const QString RomFilter = QStringLiteral("Game Boy ROMs (*.gb)|*.gb|All files (*.*)|*.*");
 const QString LevelDataFilter = QStringLiteral("Tarnwick Data (*.twd)|*.twd|All files (*.*)|*.*");
+const QString ImageFilter = QStringLiteral("PNG images (*.png)|*.png|All files (*.*)|*.*");
 
 void writeFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);
@@ -40,6 +52,92 @@ QByteArray sampleRom() {
 QByteArray readFile(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The entries of a level document, "key=value" in sorted order, with each screen reference
+// replaced by a name that says where the screen is first listed. A save packs the screens anew,
+// so a reference (the address of a screen's data) may change while the screens stay the same;
+// and a key added by an edit stands at the end of the store, where a ROM read puts it among its
+// neighbours.
+QList<QByteArray> entries(const std::string& document) {
+    std::map<std::string, std::string> values;
+    for (QByteArray line : QByteArray::fromStdString(document).split('\n')) {
+        line = line.trimmed();
+        const qsizetype eq = line.indexOf('=');
+        if (eq > 0)
+            values[line.left(eq).toStdString()] = line.mid(eq + 1).toStdString();
+    }
+    std::map<std::pair<int, std::string>, std::string> names; // (screen section, reference)
+    const auto region = [](const std::string& level) {
+        return rom::screenSectionOfWorld(level.front());
+    };
+    for (std::string_view view : rom::Levels) {
+        const std::string level(view);
+        const int count = std::atoi(values[rom::screensKey(level)].c_str());
+        for (int k = 1; k <= count; ++k) {
+            const auto key = std::make_pair(region(level), values[rom::screenKey(level, k)]);
+            if (!names.count(key))
+                names[key] = "#" + level + "." + std::to_string(k);
+        }
+    }
+    const auto nameOf = [&](const std::string& level, const std::string& ref) {
+        const auto it = names.find({region(level), ref});
+        return it == names.end() ? ref : it->second;
+    };
+    QList<QByteArray> lines;
+    for (const auto& [storedKey, storedValue] : values) {
+        std::string key = storedKey;
+        std::string value = storedValue;
+        if (key.rfind("Screen_", 0) == 0) {
+            value = nameOf(key.substr(7, 2), value);
+        } else if (!key.empty() && std::isdigit(static_cast<unsigned char>(key.front()))) {
+            const size_t refEnd = key.find('_', 3);
+            const std::string ref =
+                key.substr(3, refEnd == std::string::npos ? refEnd : refEnd - 3);
+            key = key.substr(0, 3) + nameOf(key.substr(0, 2), ref) +
+                  (refEnd == std::string::npos ? "" : key.substr(refEnd));
+        }
+        lines << QByteArray::fromStdString(key + "=" + value);
+    }
+    std::sort(lines.begin(), lines.end());
+    return lines;
+}
+
+// The level document the game would find in the ROM at `path`, read as File > Open reads it.
+// A ROM that cannot be read gives its error instead, which no document equals.
+QList<QByteArray> documentOf(const QString& path) {
+    kiv::ConfigFile doc;
+    try {
+        rom::loadROM(path.toStdString(), doc);
+    } catch (const kiv::Error& e) {
+        return {QByteArray::fromStdString("unreadable ROM: " + e.description())};
+    }
+    return entries(doc.GetAll());
+}
+
+// The first entry where two level documents differ, to say what a comparison found.
+QByteArray firstDifference(const QList<QByteArray>& left, const QList<QByteArray>& right) {
+    for (qsizetype i = 0; i < std::max(left.size(), right.size()); ++i)
+        if (left.value(i) != right.value(i))
+            return left.value(i) + " <> " + right.value(i);
+    return {};
+}
+
+// Picks, as the user would, another entry of a drop-down box of the Screen Manager.
+void chooseAnother(QWidget* window, const char* box) {
+    auto* combo = window->findChild<ChoiceBox*>(box);
+    QVERIFY2(combo && combo->count() > 1, box);
+    combo->setCurrentIndex(combo->currentIndex() == 0 ? 1 : 0);
+}
+
+std::string valueIn(const QString& romPath, const std::string& key) {
+    kiv::ConfigFile doc;
+    try {
+        rom::loadROM(romPath.toStdString(), doc);
+    } catch (const kiv::Error& e) {
+        return "unreadable ROM: " + e.description();
+    }
+    return doc.GetValue(key);
 }
 
 } // namespace
@@ -97,6 +195,35 @@ private:
                 out.append(s);
         return out;
     }
+    PictureBox* picEditor() const { return window->editor()->findChild<PictureBox*>("picEditor"); }
+    // A real click of the user's mouse on cell (x, y) of the editing area.
+    void clickCell(int x, int y, Qt::MouseButton button = Qt::LeftButton) const {
+        QTest::mouseClick(picEditor(), button, {}, QPoint(16 * x + 8, 16 * y + 8));
+    }
+    std::string firstScreen(const char* level) const {
+        return ws().kivLevel.GetValue(rom::screenKey(level, 1));
+    }
+    // The cell of 1-1 that clickCell(0, 0) changes, and what the left button places there.
+    std::string editedCell() const { return rom::cellKey("11", firstScreen("11"), 0, 0); }
+    // Changes the document as the user does: a left click on cell (0, 0) of 1-1, which puts a
+    // different object there than the sample holds.
+    void editByMouse() {
+        QCOMPARE(window->editor()->levelText(), QStringLiteral("1-1"));
+        const std::string before = ws().kivLevel.GetValue(editedCell());
+        QCOMPARE(window->editor()->buttonObject(0), 19);
+        QVERIFY(before != "19");
+        clickCell(0, 0);
+        QCOMPARE(ws().kivLevel.GetValue(editedCell()), std::string("19"));
+    }
+    // Writes the exported sample document, changed by `change`, to `name` and returns its path.
+    template <typename Change> QString levelDataFile(const QString& name, Change change) const {
+        kiv::ConfigFile doc;
+        rom::loadROM(romPath.toStdString(), doc);
+        change(doc);
+        doc.ConfigSave(path(name).toStdString());
+        return path(name);
+    }
+
     // Fills every world-1 screen with cells that only encode as literal runs: far over budget.
     void overfillWorld1() {
         kiv::ConfigFile& doc = ws().kivLevel;
@@ -233,12 +360,15 @@ private slots:
         QFETCH(QStringList, files);
         QFETCH(bool, closes);
         startWithRom();
-        ws().dataChanged = changed;
+        if (changed)
+            editByMouse();
         dialogs->answers = answers;
         for (const QString& f : files)
             dialogs->files.append(path(f));
 
         QCOMPARE(window->close(), closes);
+        for (const QString& f : files)
+            QCOMPARE(valueIn(path(f), editedCell()), std::string("19"));
 
         const auto questions = shownTitled(QStringLiteral("Save Changes"));
         QCOMPARE(questions.size(), changed ? 1 : 0);
@@ -296,6 +426,9 @@ private slots:
         QCOMPARE(shownTitled(QStringLiteral("Save Changes")).size(), 1);
         QVERIFY(document() == (reopened ? loaded : edited));
         const bool saved = answers.size() == 2;
+        if (saved)
+            QCOMPARE(valueIn(path("saved.gb"), rom::cellKey("11", "41472", 0, 0)),
+                     std::string("7"));
         QCOMPARE(ws().dataChanged, !reopened && !saved);
         QCOMPARE(ws().sectionChanged[rom::SectionWorld1], !reopened);
         QVERIFY(dialogs->answers.isEmpty());
@@ -315,7 +448,8 @@ private slots:
 
     void saveAsWritesCopy() {
         startWithRom();
-        ws().dataChanged = true;
+        editByMouse();
+        const QList<QByteArray> edited = entries(document());
         dialogs->files = {path("saved.gb")};
         window->mnuFileSave_Click();
 
@@ -329,7 +463,34 @@ private slots:
         QVERIFY2(shown.text.startsWith(QStringLiteral("ROM saved: ") + path("saved.gb")),
                  qPrintable(shown.text));
         QVERIFY(!ws().dataChanged);
-        QCOMPARE(readFile(path("saved.gb")), readFile(romPath));
+        QCOMPARE(readFile(path("saved.gb")).size(), readFile(romPath).size());
+        QVERIFY(readFile(path("saved.gb")) != readFile(romPath));
+        QVERIFY2(documentOf(path("saved.gb")) == edited,
+                 firstDifference(documentOf(path("saved.gb")), edited).constData());
+        QCOMPARE(readFile(romPath), sampleRom()); // the opened ROM is left alone
+    }
+
+    // The undone click is no longer in the saved ROM, so closing must not drop the undo.
+    void undoAfterSaveAsIsAnUnsavedChange() {
+        startWithRom();
+        const std::string loaded = document();
+        editByMouse();
+        dialogs->files = {path("saved.gb")};
+        window->mnuFileSave_Click();
+        QVERIFY(!ws().dataChanged);
+
+        auto* cmdUndo = window->editor()->findChild<QPushButton*>("cmdUndo");
+        QVERIFY(cmdUndo->isEnabled());
+        QTest::mouseClick(cmdUndo, Qt::LeftButton);
+        QVERIFY(document() == loaded);
+        QVERIFY(ws().dataChanged);
+        QVERIFY(ws().sectionChanged[rom::SectionWorld1]);
+
+        dialogs->answers = {Answer::Yes, Answer::Ok};
+        dialogs->files = {path("undone.gb")};
+        QVERIFY(window->close());
+        QCOMPARE(shownTitled(QStringLiteral("Save Changes")).size(), 1);
+        QCOMPARE(documentOf(path("undone.gb")), entries(loaded));
     }
 
     void saveAsRefusesTooMuchData() {
@@ -384,7 +545,7 @@ private slots:
     void exportThenImportGivesSameDocument() {
         startWithRom();
         const std::string loaded = document();
-        dialogs->files = {path("levels")};
+        dialogs->files = {path("levels.twd")};
         window->mnuFileExport_Click();
         QCOMPARE(dialogs->shown.first().filter, LevelDataFilter);
         QVERIFY(dialogs->shown.first().fileName.isEmpty());
@@ -435,6 +596,179 @@ private slots:
         QVERIFY(document() == loaded);
         QVERIFY(!ws().dataChanged);
         QCOMPARE(ws().sectionChanged, Flags{});
+    }
+
+    // The dialog adds the extension, so its question before replacing a file is about the file
+    // really written; the window writes the name the dialog gave, unchanged.
+    void exportLetsTheDialogAddTheExtension_data() {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("filter");
+        QTest::addColumn<QString>("suffix");
+        QTest::newRow("level data") << "mnuFileExport" << LevelDataFilter << "twd";
+        QTest::newRow("level image") << "mnuFileExportImage" << ImageFilter << "png";
+    }
+    void exportLetsTheDialogAddTheExtension() {
+        QFETCH(QString, command);
+        QFETCH(QString, filter);
+        QFETCH(QString, suffix);
+        startWithRom();
+        dialogs->files = {path("levels")};
+        action(qPrintable(command))->trigger();
+
+        QCOMPARE(dialogs->shown.size(), 1);
+        const auto& dialog = dialogs->shown.first();
+        QCOMPARE(dialog.kind, QStringLiteral("save"));
+        QCOMPARE(dialog.filter, filter);
+        QCOMPARE(dialog.defaultSuffix, suffix);
+        QVERIFY(QFileInfo(path("levels")).size() > 0);
+        QVERIFY(!QFile::exists(path("levels.") + suffix));
+        window->mnuFileOpen_Click();
+        QCOMPARE(dialogs->shown.last().fileName, path("levels"));
+    }
+
+    void saveAsAddsNoExtensionOfItsOwn() {
+        startWithRom();
+        window->mnuFileSave_Click();
+        QCOMPARE(dialogs->shown.first().kind, QStringLiteral("save"));
+        QVERIFY(dialogs->shown.first().defaultSuffix.isEmpty());
+    }
+
+    // Import replaces the whole document, so it asks first, as Open does, before its dialog.
+    void importAsksAboutChanges_data() {
+        QTest::addColumn<QList<Answer>>("answers");
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<bool>("imported");
+        QTest::newRow("cancel") << QList<Answer>{Answer::Cancel} << QStringList{} << false;
+        QTest::newRow("no, then import")
+            << QList<Answer>{Answer::No} << QStringList{"levels.twd"} << true;
+        QTest::newRow("no, dialog cancelled")
+            << QList<Answer>{Answer::No} << QStringList{""} << false;
+        QTest::newRow("yes, save cancelled")
+            << QList<Answer>{Answer::Yes} << QStringList{""} << false;
+        QTest::newRow("yes, saved, then import") << QList<Answer>{Answer::Yes, Answer::Ok}
+                                                 << QStringList{"saved.gb", "levels.twd"} << true;
+    }
+    void importAsksAboutChanges() {
+        QFETCH(QList<Answer>, answers);
+        QFETCH(QStringList, files);
+        QFETCH(bool, imported);
+        startWithRom();
+        const std::string loaded = document();
+        QVERIFY(!levelDataFile("levels.twd", [](kiv::ConfigFile&) {}).isEmpty());
+        editByMouse();
+        const std::string edited = document();
+        dialogs->answers = answers;
+        for (const QString& f : files)
+            dialogs->files.append(f.isEmpty() ? QString() : path(f));
+
+        window->mnuFileImport_Click();
+
+        const auto questions = shownTitled(QStringLiteral("Save Changes"));
+        QCOMPARE(questions.size(), 1);
+        QCOMPARE(questions[0].buttons, Dialogs::Buttons::YesNoCancel);
+        QCOMPARE(dialogs->shown.first().title, QStringLiteral("Save Changes"));
+        QVERIFY(document() == (imported ? loaded : edited));
+        const bool saved = answers.size() == 2;
+        QCOMPARE(ws().dataChanged, imported || !saved);
+        if (saved)
+            QCOMPARE(valueIn(path("saved.gb"), editedCell()), std::string("19"));
+        if (answers.first() == Answer::Cancel)
+            QCOMPARE(dialogs->shown.size(), 1); // no file dialog after Cancel
+        QVERIFY(dialogs->answers.isEmpty());
+        QVERIFY(dialogs->files.isEmpty());
+    }
+
+    // A level-data file the writer could not take back is refused when it is imported, not at
+    // the next Save As after the document it replaced is gone.
+    void malformedImportKeepsDocument_data() {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<Icon>("icon");
+        QTest::addColumn<QString>("names"); // what the message must name
+        QTest::newRow("bad cell value") << "cell x" << Icon::Critical << "\"x\"";
+        QTest::newRow("cell value 300") << "cell 300" << Icon::Critical << "\"300\"";
+        QTest::newRow("Screens_22=x") << "Screens_22=x" << Icon::Critical << "Screens_22";
+        QTest::newRow("no Screens_11")
+            << "no Screens_11" << Icon::Exclamation << "Please import a valid Tarnwick Data file.";
+        QTest::newRow("253 starts a run") << "253 alone" << Icon::Critical << "_0_4 holds 253";
+        QTest::newRow("254 starts a run") << "254 alone" << Icon::Critical << "_0_4 holds 254";
+        QTest::newRow("254 repeated") << "254 x3" << Icon::Critical << "_0_7 holds 254";
+        QTest::newRow("enemy screen x") << "enemy x" << Icon::Critical << "Enemy_11_screen_1";
+    }
+    void malformedImportKeepsDocument() {
+        QFETCH(QString, change);
+        QFETCH(Icon, icon);
+        QFETCH(QString, names);
+        startWithRom();
+        const std::string cell = rom::cellKey("11", firstScreen("11"), 0, 0);
+        const std::string column = cell.substr(0, cell.size() - 1); // "11_<ref>_0_" and a row
+        const QString file = levelDataFile("bad.twd", [&](kiv::ConfigFile& doc) {
+            const auto emptyColumn = [&] {
+                for (int y = 0; y < 16; ++y)
+                    doc.DelKey(column + std::to_string(y));
+            };
+            if (change == "cell x")
+                doc.WriteValue(cell, "x");
+            else if (change == "cell 300")
+                doc.WriteValue(cell, "300");
+            else if (change == "Screens_22=x")
+                doc.WriteValue("Screens_22", "x");
+            else if (change == "no Screens_11")
+                doc.DelKey("Screens_11");
+            else if (change == "253 alone") {
+                emptyColumn();
+                doc.WriteValue(column + "0", "1"); // 254 inside a literal run is fine
+                doc.WriteValue(column + "1", "254");
+                doc.WriteValue(column + "4", "253");
+            } else if (change == "254 alone") {
+                emptyColumn();
+                doc.WriteValue(column + "4", "254");
+                doc.WriteValue(column + "5", "1");
+            } else if (change == "254 x3") {
+                emptyColumn();
+                for (const char* y : {"7", "8", "9"})
+                    doc.WriteValue(column + y, "254");
+            } else if (change == "enemy x")
+                doc.WriteValue(rom::enemyKey("11", "screen", 1), "x");
+        });
+        ws().kivLevel.WriteValue(cell, "5"); // an unsaved edit that must survive
+        ws().sectionChanged[rom::SectionWorld1] = true;
+        ws().dataChanged = true;
+        const std::string before = document();
+        dialogs->answers = {Answer::No};
+        dialogs->files = {file};
+
+        window->mnuFileImport_Click();
+
+        const auto errors = shownTitled(QStringLiteral("Import Error"));
+        QCOMPARE(errors.size(), 1);
+        QCOMPARE(errors[0].icon, icon);
+        QVERIFY2(errors[0].text.contains(names), qPrintable(errors[0].text));
+        if (icon == Icon::Critical)
+            QVERIFY2(errors[0].text.startsWith(
+                         QStringLiteral("Unable to import file: '%1' - ").arg(file)),
+                     qPrintable(errors[0].text));
+        QVERIFY(document() == before);
+        QVERIFY(ws().dataChanged);
+        QCOMPARE(ws().sectionChanged, (Flags{true, false, false, false, false, false}));
+    }
+
+    // Object codes 253 and 254 are ordinary where the encoding does not start a run with them.
+    void importTakesMarkCodesInsideARun() {
+        startWithRom();
+        const std::string column = rom::cellKey("11", firstScreen("11"), 0, 0);
+        const std::string prefix = column.substr(0, column.size() - 1);
+        const QString file = levelDataFile("fine.twd", [&](kiv::ConfigFile& doc) {
+            for (int y = 0; y < 16; ++y)
+                doc.DelKey(prefix + std::to_string(y));
+            doc.WriteValue(prefix + "2", "1");
+            doc.WriteValue(prefix + "3", "254");
+            doc.WriteValue(prefix + "4", "253");
+        });
+        dialogs->files = {file};
+        window->mnuFileImport_Click();
+        QVERIFY(shownTitled(QStringLiteral("Import Error")).isEmpty());
+        QCOMPARE(ws().kivLevel.GetValue(prefix + "3"), std::string("254"));
+        QVERIFY(ws().dataChanged);
     }
 
     void exportErrorNamesTheFile() {
@@ -532,6 +866,88 @@ private slots:
         emit window->editor()->screenEdited(rom::SectionWorld3);
         QCOMPARE(ws().sectionChanged, (Flags{false, false, true, false, false, false}));
         QVERIFY(ws().dataChanged);
+    }
+
+    void realEditMarksItsSection_data() {
+        QTest::addColumn<int>("levelIndex");
+        QTest::addColumn<Flags>("expected");
+        QTest::newRow("1-1") << 0 << Flags{true, false, false, false, false, false};
+        QTest::newRow("4-2") << 10 << Flags{false, true, false, false, false, false};
+        QTest::newRow("3-1") << 6 << Flags{false, false, true, false, false, false};
+    }
+    void realEditMarksItsSection() {
+        QFETCH(int, levelIndex);
+        QFETCH(Flags, expected);
+        startWithRom();
+        selectLevel(levelIndex);
+        clickCell(3, 4, Qt::RightButton);
+        QCOMPARE(ws().sectionChanged, expected);
+        QVERIFY(ws().dataChanged);
+    }
+
+    // The whole path: an edit with the mouse, one change of each kind made in the Screen
+    // Manager's own controls, Save As, and File > Open of the saved ROM give back the document
+    // as it was edited.
+    void editsReachTheSavedRom() {
+        startWithRom();
+        window->show();
+        // The edit is in world 3, the Screen Manager's changes in 1-1: each must flag its own.
+        selectLevel(6);
+        const std::string cell = rom::cellKey("31", firstScreen("31"), 2, 3);
+        QVERIFY(ws().kivLevel.GetValue(cell) != "19");
+        clickCell(2, 3);
+        QCOMPARE(ws().kivLevel.GetValue(cell), std::string("19"));
+        selectLevel(0);
+        const std::string beforeManager = document();
+
+        bool driven = false;
+        QTimer::singleShot(0, [&driven] {
+            auto* sm = qobject_cast<frmScreenManager*>(QApplication::activeModalWidget());
+            if (!sm)
+                return;
+            auto* tabs = sm->findChild<QTabBar*>();
+            auto* lstScreens = sm->findChild<QListWidget*>("lstScreens");
+            auto* down = sm->findChild<QPushButton*>("cmdScreensDown");
+            for (int row = lstScreens->count() - 1; row >= 0 && !down->isEnabled(); --row)
+                lstScreens->setCurrentRow(row);
+            QTest::mouseClick(down, Qt::LeftButton);
+
+            tabs->setCurrentIndex(1);
+            auto* enemies = sm->findChild<QTreeWidget*>("lvEnemies");
+            enemies->setCurrentItem(enemies->topLevelItem(0));
+            chooseAnother(sm, "cmbX");
+
+            tabs->setCurrentIndex(2);
+            auto* powerUps = sm->findChild<QTreeWidget*>("lvPowerups");
+            powerUps->setCurrentItem(powerUps->topLevelItem(0));
+            auto* level = sm->findChild<ChoiceBox*>("cmbLevelP");
+            level->setCurrentIndex(level->findText(level->text() == "4-3" ? "1-1" : "4-3"));
+
+            tabs->setCurrentIndex(3);
+            auto* pipes = sm->findChild<QTreeWidget*>("lvPipes");
+            pipes->setCurrentItem(pipes->topLevelItem(0));
+            chooseAnother(sm, "cmbExitY");
+
+            driven = true;
+            QTest::mouseClick(sm->findChild<QPushButton*>("cmdClose"), Qt::LeftButton);
+        });
+        QTest::mouseClick(window->editor()->managerButton(), Qt::LeftButton);
+        QVERIFY2(driven, "the Screen Manager was not shown as a modal window");
+        QVERIFY(!QApplication::activeModalWidget());
+        QCOMPARE(ws().sectionChanged, (Flags{true, false, true, true, true, true}));
+        QVERIFY(ws().dataChanged);
+        const std::string edited = document();
+        QVERIFY(edited != beforeManager);
+
+        dialogs->files = {path("saved.gb")};
+        action("mnuFileSave")->trigger();
+        QCOMPARE(dialogs->lastMessage().title, QStringLiteral("ROM Saved"));
+        dialogs->files = {path("saved.gb")};
+        action("mnuFileOpen")->trigger();
+        QCOMPARE(window->romFile(), path("saved.gb"));
+        QVERIFY(shownTitled(QStringLiteral("Save Changes")).isEmpty());
+        QVERIFY2(entries(document()) == entries(edited),
+                 firstDifference(entries(document()), entries(edited)).constData());
     }
 
     void screenManagerChangesMarkSections_data() {

@@ -121,10 +121,11 @@ private slots:
         auto* cmbLevel = window->editor()->findChild<QComboBox*>(QStringLiteral("cmbLevel"));
         cmbLevel->setCurrentIndex(3); // 2-1
 
-        dialogs.files << dir.filePath(QStringLiteral("level21"));
+        dialogs.files << dir.filePath(QStringLiteral("level21.png")); // the dialog adds ".png"
         exportImage->trigger();
         QCOMPARE(dialogs.shown.last().kind, QStringLiteral("save"));
         QCOMPARE(dialogs.shown.last().filter, ImageFilter);
+        QCOMPARE(dialogs.shown.last().defaultSuffix, QStringLiteral("png"));
         QVERIFY(dialogs.messages().isEmpty());
         const QImage written(dir.filePath(QStringLiteral("level21.png")));
         const int screens = std::stoi(window->workspace().kivLevel.GetValue(rom::screensKey("21")));

@@ -17,7 +17,8 @@ public:
         Icon icon = Icon::None;
         Buttons buttons = Buttons::Ok;
         QString filter;
-        QString fileName; // the name the file dialog was opened with
+        QString fileName;      // the name the file dialog was opened with
+        QString defaultSuffix; // save dialogs: the extension the dialog adds to a bare name
     };
 
     QList<Answer> answers;
@@ -26,17 +27,20 @@ public:
 
     Answer message(QWidget*, const QString& title, const QString& text, Icon icon,
                    Buttons buttons = Buttons::Ok) override {
-        shown.append({"message", title, text, icon, buttons, {}, {}});
+        shown.append({"message", title, text, icon, buttons, {}, {}, {}});
         if (!answers.isEmpty())
             return answers.takeFirst();
         return buttons == Buttons::Ok ? Answer::Ok : Answer::Yes;
     }
     QString openFile(QWidget*, const QString& filter, const QString& fileName) override {
-        shown.append({"open", {}, {}, Icon::None, Buttons::Ok, filter, fileName});
+        shown.append({"open", {}, {}, Icon::None, Buttons::Ok, filter, fileName, {}});
         return files.isEmpty() ? QString() : files.takeFirst();
     }
-    QString saveFile(QWidget*, const QString& filter, const QString& fileName) override {
-        shown.append({"save", {}, {}, Icon::None, Buttons::Ok, filter, fileName});
+    // Hands back the queued name as the dialog's answer, unchanged: a test queues the name the
+    // dialog returns, not what the user typed.
+    QString saveFile(QWidget*, const QString& filter, const QString& fileName,
+                     const QString& defaultSuffix) override {
+        shown.append({"save", {}, {}, Icon::None, Buttons::Ok, filter, fileName, defaultSuffix});
         return files.isEmpty() ? QString() : files.takeFirst();
     }
 

@@ -5,6 +5,7 @@
 #include "rom/LevelKeys.h"
 #include "rom/RomWriter.h"
 #include "rom/SampleRom.h"
+#include "tests/support/ModalWindows.h"
 #include "tests/support/SampleWorkspace.h"
 #include "tests/support/ScriptedDialogs.h"
 
@@ -250,6 +251,7 @@ private slots:
         click(Qt::LeftButton, 0, 0);
         QVERIFY(shown() != opened);
 
+        dialogs->answers = {Answer::No}; // drop the click when asked about unsaved changes
         dialogs->files = {path(QStringLiteral("levels.twd"))};
         window->mnuFileImport_Click();
         verifyMeterMatchesDocument();
@@ -263,8 +265,8 @@ private slots:
         fillScreen(ref);
         QCOMPARE(shown(), opened); // nothing told the meter yet
 
-        QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
-        window->cmdManager_Click();
+        QVERIFY2(closeModalOpenedBy([this] { window->cmdManager_Click(); }),
+                 "the Screen Manager was not shown as a modal window");
         verifyMeterMatchesDocument();
         QVERIFY(shown() != opened);
     }
