@@ -181,7 +181,9 @@ public:
                                        result, exception, badArgument);
         // The failure is described here rather than left to the type library's reading of
         // IErrorInfo, so that every automation host gets the same number, text and source.
-        if (lastError_) {
+        // A store error raised by a nested call (from a Set2List list) that was handled there
+        // must not turn this call's success into a failure.
+        if (FAILED(hr) && lastError_ && (hr == DISP_E_EXCEPTION || hr == lastError_->code)) {
             if (exception) {
                 SysFreeString(exception->bstrSource);
                 SysFreeString(exception->bstrDescription);

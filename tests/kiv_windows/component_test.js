@@ -168,6 +168,16 @@ expectError("Set2List whose AddItem fails with a small number", 70, "Permission 
             function () {
                 k.Set2List({AddItem: function () { throw new Error(0x800A0046, "denied"); }}, "Pairs", "P");
             });
+var handled = 0;
+var outcome = "no error";
+try {
+    k.Set2List({AddItem: function () {
+        try { k.SetCountAdd("NoSuchSet"); } catch (inner) { handled++; }
+    }}, "Pairs", "P");
+} catch (e) {
+    outcome = e.description;
+}
+check("an error handled inside AddItem leaves Set2List succeeding", outcome + " " + handled, "no error 2");
 expectError("Set2List without AddItem", 438, "Object doesn't support this property or method",
             function () { k.Set2List({}, "Pairs", "P"); });
 
