@@ -8,16 +8,29 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth fonts-dejavu-core
 )
+# kiv.dll: the MinGW-w64 cross compiler, its IDL compiler, the system IDL files (from Wine's
+# development files) and Wine to register and run it. Their recommends (32-bit Wine, fonts,
+# multimedia) are not needed.
+bare_packages=(g++-mingw-w64-x86-64 mingw-w64-tools libwine-dev wine wine64)
 
-missing=()
-for p in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
+missing_from() {
+    for p in "$@"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || echo "$p"
+    done
+}
+mapfile -t missing < <(missing_from "${packages[@]}")
+mapfile -t missing_bare < <(missing_from "${bare_packages[@]}")
 
-if [ ${#missing[@]} -gt 0 ]; then
-    echo "Installing: ${missing[*]}"
+if [ ${#missing[@]} -gt 0 ] || [ ${#missing_bare[@]} -gt 0 ]; then
+    echo "Installing: ${missing[*]} ${missing_bare[*]}"
     SUDO=""
     [ "$(id -u)" -ne 0 ] && SUDO="sudo"
     $SUDO apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq "${missing[@]}"
+    if [ ${#missing[@]} -gt 0 ]; then
+        DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq "${missing[@]}"
+    fi
+    if [ ${#missing_bare[@]} -gt 0 ]; then
+        DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends \
+            "${missing_bare[@]}"
+    fi
 fi
