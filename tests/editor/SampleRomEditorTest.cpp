@@ -45,9 +45,13 @@ private slots:
 
     void everyLevelListsItsScreensAndItsWorldsObjects() {
         const int universal = std::stoi(ws.kivObjects.GetValue("Universal"));
+        // The game's level lengths, 1-1 to 4-3.
+        const int screens[] = {17, 14, 17, 18, 14, 18, 25, 16, 15, 25, 20, 24};
+        QCOMPARE(cmbLevel()->count(), 12);
         for (int index = 0; index < cmbLevel()->count(); ++index) {
             cmbLevel()->setCurrentIndex(index);
             const std::string level = editor->level();
+            QCOMPARE(cmbScreen()->count(), screens[index]);
             QCOMPARE(std::to_string(cmbScreen()->count()),
                      ws.kivLevel.GetValue(rom::screensKey(level)));
             QCOMPARE(cmbScreen()->itemText(cmbScreen()->count() - 1).toStdString(),
