@@ -45,9 +45,13 @@ private slots:
 
     void everyLevelListsItsScreensAndItsWorldsObjects() {
         const int universal = std::stoi(ws.kivObjects.GetValue("Universal"));
+        // The game's level lengths, 1-1 to 4-3.
+        const int screens[] = {17, 14, 17, 18, 14, 18, 25, 16, 15, 25, 20, 24};
+        QCOMPARE(cmbLevel()->count(), 12);
         for (int index = 0; index < cmbLevel()->count(); ++index) {
             cmbLevel()->setCurrentIndex(index);
             const std::string level = editor->level();
+            QCOMPARE(cmbScreen()->count(), screens[index]);
             QCOMPARE(std::to_string(cmbScreen()->count()),
                      ws.kivLevel.GetValue(rom::screensKey(level)));
             QCOMPARE(cmbScreen()->itemText(cmbScreen()->count() - 1).toStdString(),
@@ -106,6 +110,15 @@ private slots:
             }
         }
         QVERIFY(drawn > 0);
+
+        // Known cells of the sample's first screen: the ground's left end (object 49) on cell
+        // (0, 14), whose picture has a brown edge at its pixel (2, 5), and a coin (244) on cell
+        // (12, 7), gold in its middle.
+        QCOMPARE(editor->screen(), "41472");
+        QCOMPARE(ws.kivLevel.GetValue(rom::cellKey("11", "41472", 0, 14)), "49");
+        QCOMPARE(ws.kivLevel.GetValue(rom::cellKey("11", "41472", 12, 7)), "244");
+        QCOMPARE(picEditor->image().pixel(2, 14 * 16 + 5), qRgb(176, 128, 64));
+        QCOMPARE(picEditor->image().pixel(12 * 16 + 8, 7 * 16 + 8), qRgb(190, 130, 20));
     }
 };
 

@@ -414,6 +414,92 @@ private slots:
         QCOMPARE(shown.count(), 1);
     }
 
+    // The clicks above call the handler; these go through the editing area itself, so the
+    // release travels from the picture box to the editor and on to the spies. Rows whose button
+    // erases start from a screen filled with object 120.
+    void aMouseClickOnTheEditingAreaEditsAndReports_data() {
+        QTest::addColumn<QString>("level");
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<Qt::MouseButton>("button");
+        QTest::addColumn<QPoint>("pos");
+        QTest::addColumn<Cells>("cells");
+        QTest::addColumn<int>("section");
+        QTest::newRow("1-2, single") << "1-2"
+                                     << "optSingle" << Qt::LeftButton << QPoint(104, 152)
+                                     << Cells{{6, 9}} << int(rom::SectionWorld1);
+        QTest::newRow("1-1, last pixel") << "1-1"
+                                         << "optSingle" << Qt::LeftButton << QPoint(319, 255)
+                                         << Cells{{19, 15}} << int(rom::SectionWorld1);
+        QTest::newRow("2-3, 4x4 at the corner")
+            << "2-3"
+            << "opt4x4" << Qt::LeftButton << QPoint(291, 227) << block(18, 14, 2, 2)
+            << int(rom::SectionWorlds2And4);
+        QTest::newRow("3-1, full row with the middle button")
+            << "3-1"
+            << "optHorizontal" << Qt::MiddleButton << QPoint(100, 112) << block(0, 7, 20, 1)
+            << int(rom::SectionWorld3);
+        QTest::newRow("4-1, the right button erases a column of 4")
+            << "4-1"
+            << "optVertical4" << Qt::RightButton << QPoint(64, 16) << block(4, 1, 1, 4)
+            << int(rom::SectionWorlds2And4);
+    }
+    void aMouseClickOnTheEditingAreaEditsAndReports() {
+        QFETCH(QString, level);
+        QFETCH(QString, option);
+        QFETCH(Qt::MouseButton, button);
+        QFETCH(QPoint, pos);
+        QFETCH(Cells, cells);
+        QFETCH(int, section);
+        chooseLevel(level);
+        auto* placement = child<QRadioButton>(option.toLatin1().constData());
+        QTest::mouseClick(placement, Qt::LeftButton, {}, QPoint(6, placement->height() / 2));
+        QVERIFY(placement->isChecked());
+        const bool erases = button == Qt::RightButton;
+        QCOMPARE(editor->buttonObject(erases ? 1 : 0), erases ? 0 : 19);
+        if (erases) {
+            for (const QPoint& p : block(0, 0, 20, 16))
+                setCell(p.x(), p.y(), "120");
+            editor->redraw();
+        }
+        const Cells before = filledCells();
+        QSignalSpy edited(editor.get(), &ScreenEditor::screenEdited);
+        QSignalSpy shown(editor.get(), &ScreenEditor::documentShown);
+
+        QTest::mouseClick(picEditor(), button, {}, pos);
+
+        QCOMPARE(edited.count(), 1);
+        QCOMPARE(edited.first().first().toInt(), section);
+        QCOMPARE(shown.count(), 1);
+        QVERIFY(cmdUndo()->isEnabled());
+        for (int x = 0; x < 20; ++x) {
+            for (int y = 0; y < 16; ++y) {
+                const bool hit = cells.contains(QPoint(x, y));
+                const std::string expected = hit ? (erases ? kiv::ConfigFile::NotFound : "19")
+                                                 : (erases ? "120" : kiv::ConfigFile::NotFound);
+                QCOMPARE(cell(x, y), expected);
+            }
+        }
+        for (const QPoint& p : cells)
+            QVERIFY(erases ? cellIsWhite(picEditor()->image(), p.x(), p.y())
+                           : cellShows(picEditor()->image(), p.x(), p.y(), pictures.picture(19)));
+
+        QTest::mouseClick(cmdUndo(), Qt::LeftButton);
+        QCOMPARE(filledCells(), before);
+        QVERIFY(!cmdUndo()->isEnabled());
+    }
+
+    // Pressing and moving edit nothing; the release edits the cell it happens over.
+    void onlyTheReleaseEdits() {
+        QSignalSpy edited(editor.get(), &ScreenEditor::screenEdited);
+        QTest::mousePress(picEditor(), Qt::LeftButton, {}, QPoint(40, 40));
+        QTest::mouseMove(picEditor(), QPoint(90, 100));
+        QVERIFY(filledCells().isEmpty());
+        QCOMPARE(edited.count(), 0);
+        QTest::mouseRelease(picEditor(), Qt::LeftButton, {}, QPoint(90, 100));
+        QCOMPARE(filledCells(), Cells{QPoint(5, 6)});
+        QCOMPARE(edited.count(), 1);
+    }
+
     void sharedScreenOfAFirstLevelIsWarnedAbout() {
         QVERIFY(dialogs->messages().isEmpty()); // 1-1's first screen is its own
 

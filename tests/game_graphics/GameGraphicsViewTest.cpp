@@ -30,6 +30,19 @@ constexpr int CellX = 0;
 constexpr int CellY = 14;
 constexpr int Code = 49;
 
+// Colours established once from the sample ROM's tiles and the program's own pictures. The
+// sample's world 1 tile 49 is light sand (the palette's second shade) on pixel (4, 4), where the
+// program's picture 1049 is pale yellow; tile 19 starts with that shade in its top-left corner,
+// picture 19 with a light grey; the brick 127, first in the object list, is drawn darkest at its
+// top-left corner by the tile, orange by the program's picture.
+const QRgb RomSand = qRgb(152, 172, 128);
+const QRgb OwnSand = qRgb(250, 226, 156);
+const QRgb OwnBlockCorner = qRgb(212, 212, 222);
+const QRgb RomBrickCorner = qRgb(28, 36, 32);
+const QRgb OwnBrickCorner = qRgb(236, 150, 110);
+
+const QRgb White = qRgb(255, 255, 255);
+
 QImage romPicture(int world, int tile) {
     return rompictures::tilePicture(
         *rom::readTile(rom::RomImage(rom::makeSampleRom()), world, tile));
@@ -66,6 +79,11 @@ private:
         auto* list = window->editor()->findChild<QListWidget*>(QStringLiteral("lvObjects"));
         return list->item(0)->icon().pixmap(16, 16).toImage().convertToFormat(QImage::Format_RGB32);
     }
+    // The cell's pixel (4, 4), the left button picture's top-left pixel and the first icon's.
+    QList<QRgb> knownPixels() const {
+        return {cellPixel({4, 4}), window->editor()->buttonPicture(0).pixel(0, 0),
+                firstIcon().pixel(0, 0)};
+    }
     void start(bool withRom) {
         window = std::make_unique<frmTW>(dialogs);
         QVERIFY(window->Form_Load(QCoreApplication::applicationDirPath(),
@@ -92,17 +110,20 @@ private slots:
         QVERIFY(at.x() >= 0);
         QCOMPARE(cellPixel(at), romCell.pixel(at));
         const QImage romIcon = firstIcon();
+        QCOMPARE(knownPixels(), (QList<QRgb>{RomSand, RomSand, RomBrickCorner}));
 
         gameGraphics->trigger();
         QVERIFY(!gameGraphics->isChecked());
         QCOMPARE(cellPixel(at), ownCell.pixel(at));
         QVERIFY(firstIcon() != romIcon);
         QCOMPARE(window->editor()->buttonPicture(0), own.LoadObjectPicture(19, "11"));
+        QCOMPARE(knownPixels(), (QList<QRgb>{OwnSand, OwnBlockCorner, OwnBrickCorner}));
 
         gameGraphics->trigger();
         QCOMPARE(cellPixel(at), romCell.pixel(at));
         QCOMPARE(firstIcon(), romIcon);
         QCOMPARE(window->editor()->buttonPicture(0), romPicture(1, 19));
+        QCOMPARE(knownPixels(), (QList<QRgb>{RomSand, RomSand, RomBrickCorner}));
     }
 
     void beforeARomTheSwitchDrawsNothing() {
@@ -130,6 +151,30 @@ private slots:
         const QImage written(dir.filePath(QStringLiteral("level21.png")));
         const int screens = std::stoi(window->workspace().kivLevel.GetValue(rom::screensKey("21")));
         QCOMPARE(written.size(), QSize(320 * screens, 256));
+        QCOMPARE(written.size(), QSize(320 * 18, 256));
+
+        // What the sample's level 2-1 holds, written out. Its first screen is bare but for the
+        // ground, whose top row (object 49, world 2's sea floor tile) is light on its first pixel
+        // row, then mid grey, then the palette's second shade. The picture has no grid lines and
+        // no start marker.
+        const auto pixel = [&](int x, int y) { return written.pixel(x, y); };
+        QCOMPARE(pixel(0, 14 * 16), White);
+        QCOMPARE(pixel(0, 14 * 16 + 2), qRgb(76, 96, 72));
+        QCOMPARE(pixel(0, 14 * 16 + 4), qRgb(152, 172, 128));
+        QCOMPARE(pixel(16, 100), White);
+        QCOMPARE(pixel(100, 16), White);
+        QCOMPARE(pixel(32, 8), White);
+        // A power-up on screen 2 over column 7: a bar below the top row.
+        QCOMPARE(pixel(320 + 7 * 16 + 8, 128), qRgb(0, 128, 255));
+        QCOMPARE(pixel(320 + 7 * 16 + 8, 0), White);
+        // The first pipe: its entry on screen 4 over columns 4 and 5, its exit on screen 10 over
+        // columns 2 and 3, one cell high with its bottom edge on the top of row 10.
+        QCOMPARE(pixel(3 * 320 + 5 * 16, 128), qRgb(132, 255, 0));
+        QCOMPARE(pixel(9 * 320 + 3 * 16, 9 * 16 + 8), qRgb(132, 255, 0));
+        QCOMPARE(pixel(9 * 320 + 3 * 16, 8 * 16 + 8), White);
+        // The first enemy, a Gunion (type 32) stored on screen 2 at x 0 on row 13, stands on
+        // screen 4 with its bottom edge on row 12's top: purple in the middle of its picture.
+        QCOMPARE(pixel(3 * 320 + 8, 12 * 16 - 8), qRgb(140, 70, 160));
     }
 
     void anExportThatCannotBeWrittenIsReported() {

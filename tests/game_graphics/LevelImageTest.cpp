@@ -37,10 +37,10 @@ class LevelImageTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // The game's levels 1-1, 3-1 and 4-3 are 17, 25 and 24 screens long.
     void aLevelIsItsScreensSideBySide() {
         ManagerFixture f;
-        for (const char* level : {"11", "31", "43"}) {
-            const int count = std::stoi(f.get(rom::screensKey(level)));
+        for (auto [level, count] : {std::pair{"11", 17}, {"31", 25}, {"43", 24}}) {
             const QImage image = levelImage(f.ws.kivLevel, f.pictures, level, true);
             QCOMPARE(image.size(), QSize(320 * count, 256));
         }
@@ -53,6 +53,24 @@ private slots:
             const std::string ref = f.get(rom::screenKey("21", k));
             QCOMPARE(screenOf(image, k - 1), screenImage(f.ws.kivLevel, f.pictures, "21", ref));
         }
+    }
+
+    // Known cells of the sample: on the first screen of 2-1 the ground's top (object 49) fills
+    // row 14 and nothing stands above it; the second screen has a block 19 on cell (13, 11).
+    // World 2's picture 49 is sky blue above a pale line on its third pixel row; block 19 is
+    // dark grey on pixel (3, 3).
+    void theSamplesCellsShowTheirPictures() {
+        ManagerFixture f;
+        QCOMPARE(f.get(rom::cellKey("21", f.get(rom::screenKey("21", 1)), 0, 14)), "49");
+        QCOMPARE(f.get(rom::cellKey("21", f.get(rom::screenKey("21", 2)), 13, 11)), "19");
+        const QImage image = levelImage(f.ws.kivLevel, f.pictures, "21", false);
+        QCOMPARE(image.pixel(3, 14 * 16), qRgb(120, 180, 232));
+        QCOMPARE(image.pixel(3, 14 * 16 + 2), qRgb(250, 238, 200));
+        QCOMPARE(image.pixel(19 * 16 + 3, 14 * 16 + 2), qRgb(250, 238, 200));
+        QCOMPARE(image.pixel(320 + 13 * 16 + 3, 11 * 16 + 3), qRgb(90, 90, 104));
+        QCOMPARE(image.pixel(13 * 16 + 3, 11 * 16 + 3), White);
+        QCOMPARE(image.pixel(16, 100), White); // no grid line
+        QCOMPARE(image.pixel(32, 8), White);   // no start marker
     }
 
     void cellsAndMarksLandWhereTheyBelong() {
@@ -68,7 +86,8 @@ private slots:
         const QImage plain = levelImage(doc, pictures, "11", false);
         const QImage marked = levelImage(doc, pictures, "11", true);
         const QImage brick = pictures.LoadObjectPicture(19, "11");
-        QCOMPARE(plain.pixel(320 + 3 * 16 + 5, 4 * 16 + 5), brick.pixel(5, 5));
+        QCOMPARE(plain.pixel(320 + 3 * 16 + 3, 4 * 16 + 3), brick.pixel(3, 3));
+        QCOMPARE(plain.pixel(320 + 3 * 16 + 3, 4 * 16 + 3), qRgb(90, 90, 104));
         QCOMPARE(plain.pixel(16, 100), White); // no grid line
         QCOMPARE(plain.pixel(320 + 7 * 16 + 8, 128), White);
         QCOMPARE(marked.pixel(320 + 7 * 16 + 8, 128), marks::PowerUpColor.rgb());
@@ -93,6 +112,9 @@ private slots:
         QCOMPARE(at, QPoint(32 + 24, 16 * 9 - 16 - enemy.height()));
         const QPoint inside(enemy.width() / 2, enemy.height() - 1);
         QCOMPARE(marked.pixel(QPoint(320, 0) + at + inside), enemy.pixel(inside));
+        // The walking mushroom's feet are black on its bottom row, its face pale in the middle.
+        QCOMPARE(marked.pixel(320 + 56 + 1, 112 + 15), qRgb(32, 24, 24));
+        QCOMPARE(marked.pixel(320 + 56 + 8, 112 + 8), qRgb(244, 216, 170));
         QCOMPARE(screenOf(marked, 0), screenOf(levelImage(doc, pictures, "11", false), 0));
     }
 

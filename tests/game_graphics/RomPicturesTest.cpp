@@ -99,6 +99,56 @@ private slots:
         QCOMPARE(library.enemyPicture(2), library.bundledPicture(602));
     }
 
+    // The outcomes written out: the hand-made tiles tell which tile a picture was drawn from,
+    // and the bundled pictures that stay are the red markers (237, 28, 36) and the fallback, a
+    // red square (255, 31, 31) with a black border. World 2 carries no picture of its own for
+    // codes 50 and 75, nor for 232; no code 0, 50 or 75 is universal.
+    void lookupFindsTheKnownPictures_data() {
+        const QRgb marker = qRgb(237, 28, 36);
+        const QRgb fallbackBorder = qRgb(0, 0, 0);
+        const QRgb fallbackFill = qRgb(255, 31, 31);
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("level");
+        QTest::addColumn<QPoint>("at");
+        QTest::addColumn<QRgb>("colour");
+        QTest::addColumn<bool>("everywhere");
+        const auto row = [](const char* name, int code, const char* level, QPoint at, QRgb colour,
+                            bool everywhere) {
+            QTest::newRow(name) << code << QString::fromLatin1(level) << at << colour << everywhere;
+        };
+        row("world 2's tile 49", 49, "21", {7, 7}, rompictures::Palette[1], true);
+        row("only the world digit counts", 49, "23", {7, 7}, rompictures::Palette[1], true);
+        row("world 1's tile 49 is blank", 49, "11", {7, 7}, rompictures::Palette[0], true);
+        row("world 3's tile 49 is blank", 49, "32", {7, 7}, rompictures::Palette[0], true);
+        row("common tile 19, top row", 19, "31", {15, 1}, rompictures::Palette[3], false);
+        row("common tile 19, second row", 19, "31", {15, 2}, rompictures::Palette[0], false);
+        row("common tile 19 in world 2", 19, "22", {0, 0}, rompictures::Palette[3], false);
+        row("universal 120 from its blank tile", 120, "41", {3, 9}, rompictures::Palette[0], true);
+        row("232 in world 1 stays a marker", 232, "12", {4, 4}, marker, true);
+        row("232 in world 4 stays a marker", 232, "43", {4, 4}, marker, true);
+        row("232 in world 2 falls back", 232, "21", {0, 0}, fallbackBorder, false);
+        row("50 in world 2 falls back", 50, "22", {1, 1}, fallbackFill, false);
+        row("75 in world 2 falls back", 75, "21", {15, 15}, fallbackBorder, false);
+        row("75 in world 1 is its blank tile", 75, "13", {1, 1}, rompictures::Palette[0], true);
+        row("code 0 falls back", 0, "31", {2, 2}, fallbackFill, false);
+    }
+
+    void lookupFindsTheKnownPictures() {
+        QFETCH(int, code);
+        QFETCH(QString, level);
+        QFETCH(QPoint, at);
+        QFETCH(QRgb, colour);
+        QFETCH(bool, everywhere);
+        PictureLibrary library;
+        library.setRomPictures(rompictures::objectPictures(handMadeImage(), library));
+        library.setSource(PictureLibrary::Source::Rom);
+        const QImage picture = library.LoadObjectPicture(code, level.toStdString());
+        QCOMPARE(picture.size(), QSize(16, 16));
+        QCOMPARE(picture.pixel(at), colour);
+        if (everywhere)
+            QVERIFY(isOnly(picture, colour));
+    }
+
     void theSourceSwitchesBackAndForth() {
         PictureLibrary library;
         const QImage bundled = library.picture(2049); // cached before the switch

@@ -139,6 +139,18 @@ TEST(LoadRom, SampleImageGivesTheGameShape) {
     EXPECT_EQ(doc.GetValue("Screen_11_18"), kiv::ConfigFile::NotFound);
     for (const auto& table : EnemyTables)
         EXPECT_EQ(doc.GetValue(enemiesKey(table.level)), num(table.records)) << table.level;
+    // The game's own numbers, written out rather than taken from the layout tables above.
+    const struct {
+        const char* level;
+        const char* screens;
+        const char* enemies;
+    } shape[] = {{"11", "17", "37"}, {"12", "14", "46"}, {"13", "17", "48"}, {"21", "18", "56"},
+                 {"22", "14", "40"}, {"23", "18", "39"}, {"31", "25", "56"}, {"32", "16", "62"},
+                 {"33", "15", "34"}, {"41", "25", "81"}, {"42", "20", "69"}, {"43", "24", "76"}};
+    for (const auto& level : shape) {
+        EXPECT_EQ(doc.GetValue(screensKey(level.level)), level.screens) << level.level;
+        EXPECT_EQ(doc.GetValue(enemiesKey(level.level)), level.enemies) << level.level;
+    }
 
     EXPECT_NE(doc.GetValue(powerUpKey("level", PowerUpCount)), kiv::ConfigFile::NotFound);
     EXPECT_EQ(doc.GetValue(powerUpKey("level", PowerUpCount + 1)), kiv::ConfigFile::NotFound);

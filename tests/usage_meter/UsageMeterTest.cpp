@@ -1,5 +1,6 @@
 #include "app/UsageMeter.h"
 #include "app/frmTW.h"
+#include "editor/PictureBox.h"
 #include "editor/ScreenEditor.h"
 #include "rom/DataUsage.h"
 #include "rom/LevelKeys.h"
@@ -13,6 +14,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -214,6 +216,33 @@ private slots:
         QCOMPARE(window->romFile(), path(QStringLiteral("other.gb")));
         verifyMeterMatchesDocument();
         QVERIFY(shown() != first);
+    }
+
+    // The sample's figures as the command line's usage report gives them. The first screen of
+    // 1-1 holds only the ground in its first column, so a lone block on the top cell there costs
+    // a group header and the object's byte: two bytes more.
+    void showsTheSamplesFiguresAndFollowsAClickOnTheEditingArea() {
+        startWithRom();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        const QStringList opened = {QStringLiteral("World 1: 4,067 / 5,847"),
+                                    QStringLiteral("Worlds 2 & 4: 7,153 / 10,544"),
+                                    QStringLiteral("World 3: 3,186 / 4,426")};
+        QCOMPARE(shown(), opened);
+        QCOMPARE(label(World1)->toolTip(), QStringLiteral("1,780 bytes to spare."));
+        QCOMPARE(editor().level(), "11");
+        QCOMPARE(ws().kivLevel.GetValue(rom::cellKey("11", editor().screen(), 0, 0)),
+                 kiv::ConfigFile::NotFound);
+
+        auto* picEditor = editor().findChild<PictureBox*>(QStringLiteral("picEditor"));
+        QTest::mouseClick(picEditor, Qt::LeftButton, Qt::NoModifier, QPoint(8, 8));
+        QCOMPARE(ws().kivLevel.GetValue(rom::cellKey("11", editor().screen(), 0, 0)), "19");
+        QCOMPARE(shown(),
+                 (QStringList{QStringLiteral("World 1: 4,069 / 5,847"), opened[1], opened[2]}));
+        QCOMPARE(label(World1)->toolTip(), QStringLiteral("1,778 bytes to spare."));
+
+        editor().findChild<QPushButton*>(QStringLiteral("cmdUndo"))->click();
+        QCOMPARE(shown(), opened);
     }
 
     void followsEditClickAndUndo() {
