@@ -102,6 +102,46 @@ TEST_F(Saving, OntoTheOpenedFileReplacesIt) {
     EXPECT_EQ(folder.entries(), std::vector<std::string>{"game.gb"});
 }
 
+// A link stays a link: the save writes the file at the end of its chain, in that file's folder.
+TEST_F(Saving, OntoASymbolicLinkWritesTheFileItPointsTo) {
+    namespace fs = std::filesystem;
+    fs::create_directory(folder.path("real"));
+    fs::create_symlink("real/old.gb", folder.path("relative.gb"));
+    fs::create_symlink("relative.gb", folder.path("chain.gb"));
+    fs::create_symlink(folder.path("real/new.gb"), folder.path("absolute.gb"));
+    const struct {
+        const char* link;
+        const char* target;
+    } cases[] = {{"relative.gb", "real/old.gb"},
+                 {"chain.gb", "real/old.gb"},
+                 {"absolute.gb", "real/new.gb"}}; // dangling: the target is made
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.link);
+        writeBytes(folder.path("real/old.gb"), {1, 2, 3});
+        fs::remove(folder.path("real/new.gb"));
+        outFile = folder.path(c.link);
+        const SaveOutcome outcome = save(SectionFlags{});
+
+        ASSERT_EQ(outcome.kind, SaveOutcome::Kind::Saved) << outcome.errorDescription;
+        EXPECT_TRUE(fs::is_symlink(outFile));
+        EXPECT_EQ(readBytes(folder.path(c.target)), original);
+        for (const auto& entry : fs::directory_iterator(folder.path("real")))
+            EXPECT_TRUE(entry.path().filename() == "old.gb" || entry.path().filename() == "new.gb")
+                << entry.path();
+    }
+}
+
+TEST_F(Saving, OntoALinkIntoAMissingFolderIsPathNotFound) {
+    std::filesystem::create_symlink("gone/out.gb", outFile);
+    const SaveOutcome outcome = save(AllSections);
+    EXPECT_EQ(outcome.kind, SaveOutcome::Kind::Failed);
+    EXPECT_EQ(outcome.errorNumber, kiv::errors::PathNotFound);
+    EXPECT_NE(outcome.errorDescription.find("gone/out.gb"), std::string::npos)
+        << outcome.errorDescription;
+    EXPECT_TRUE(std::filesystem::is_symlink(outFile));
+    EXPECT_EQ(folder.entries(), (std::vector<std::string>{"game.gb", "game_tw_1.gb"}));
+}
+
 TEST_F(Saving, RewritesTheFirstScreensBlocksWithTheFirstLevelsTable) {
     for (const char* level : {"21", "31", "41"}) {
         const std::string first = doc.GetValue(screenKey(level, 1));
