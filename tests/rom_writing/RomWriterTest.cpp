@@ -1,5 +1,7 @@
 #include "WritingFixtures.h"
 
+#include "tests/support/Unprivileged.h"
+
 #include "rom/DataUsage.h"
 #include "rom/LevelKeys.h"
 #include "rom/RomReader.h"
@@ -333,8 +335,7 @@ TEST_F(Saving, AMissingOutputFolderIsPathNotFound) {
 }
 
 TEST_F(Saving, AnUnwritableFolderIsPermissionDenied) {
-    if (::geteuid() == 0)
-        GTEST_SKIP() << "folder permissions do not bind the superuser";
+    RUN_AS_UNPRIVILEGED_USER();
     std::filesystem::create_directory(folder.path("locked"));
     std::filesystem::permissions(folder.path("locked"), std::filesystem::perms::owner_read |
                                                             std::filesystem::perms::owner_exec);

@@ -1,5 +1,7 @@
 #include "ErrorNumber.h"
 
+#include "tests/support/Unprivileged.h"
+
 #include <kiv/ConfigFile.h>
 
 #include <gtest/gtest.h>
@@ -325,8 +327,7 @@ TEST_F(StoreFile, SaveCutShortLeavesOldFileIntact) {
 }
 
 TEST_F(StoreFile, ReadOnlyFileIsNeitherReadNorReplacedWithoutPermission) {
-    if (::geteuid() == 0)
-        GTEST_SKIP() << "permissions do not bind the superuser";
+    RUN_AS_UNPRIVILEGED_USER();
     writeBytes(path("locked.txt"), "a=1\r\n");
     fs::permissions(path("locked.txt"), fs::perms::owner_write, fs::perm_options::remove);
     EXPECT_EQ(errorNumberOf([&] { storeWith("b=2").ConfigSave(path("locked.txt")); }), 70);
