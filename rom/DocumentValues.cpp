@@ -1,5 +1,7 @@
 #include "rom/DocumentValues.h"
 
+#include "rom/LevelKeys.h"
+
 #include <charconv>
 #include <cmath>
 #include <string_view>
@@ -69,8 +71,12 @@ double numberValue(const kiv::ConfigFile& doc, const std::string& key) {
     const std::string_view fraction = s.substr(point + 1);
     if (fraction.size() > 9 || !isDigits(fraction, false))
         throwNotANumber(key, text);
-    const double magnitude =
-        std::abs(static_cast<double>(whole)) + std::stod(std::string("0.").append(fraction));
+    // Read as digits rather than through the C library, whose decimal point follows the
+    // user's locale: under a comma locale "0.125" would read as 0.
+    long numerator = 0;
+    std::from_chars(fraction.data(), fraction.data() + fraction.size(), numerator);
+    const double magnitude = std::abs(static_cast<double>(whole)) +
+                             static_cast<double>(numerator) / std::pow(10.0, fraction.size());
     return s.front() == '-' ? -magnitude : magnitude;
 }
 
@@ -78,7 +84,7 @@ uint8_t toByte(double value, const std::string& what) {
     const double rounded = std::nearbyint(value);
     if (!(rounded >= 0 && rounded <= 255))
         throw kiv::Error(kiv::errors::Overflow, "Overflow: " + what + " gives " +
-                                                    std::to_string(std::lround(rounded)) +
+                                                    num(std::lround(rounded)) +
                                                     ", which is outside 0 to 255");
     return static_cast<uint8_t>(rounded);
 }

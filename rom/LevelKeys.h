@@ -2,6 +2,7 @@
 
 // Names of the level document's keys. Every component builds its keys through these helpers.
 
+#include <charconv>
 #include <string>
 #include <string_view>
 
@@ -14,8 +15,10 @@ inline std::string cat(std::initializer_list<std::string_view> parts) {
     return out;
 }
 
+// Decimal text of a whole number, the same under every locale.
 inline std::string num(long n) {
-    return std::to_string(n);
+    char digits[24];
+    return std::string(digits, std::to_chars(digits, digits + sizeof digits, n).ptr);
 }
 
 // Screens and cells.

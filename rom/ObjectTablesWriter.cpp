@@ -62,19 +62,27 @@ std::vector<uint8_t> saveEnemies(const kiv::ConfigFile& kivLevel, const std::str
 }
 
 std::array<uint8_t, PowerUpBytes> savePowerUps(const kiv::ConfigFile& kivLevel) {
-    std::vector<uint8_t> out;
-    std::string previous(Levels.front());
+    // The game finds a level's power-ups by counting separators, so the records go out grouped
+    // by level in the game's order, and a level without power-ups still gets its separator:
+    // otherwise every later level would take over the power-ups of the level after it.
+    std::array<std::vector<int>, Levels.size()> recordsOf;
     for (int k = 1; k <= PowerUpCount; ++k) {
-        std::string level = powerUpLevel(kivLevel, k);
-        if (level != previous)
-            out.push_back(Separator);
-        out.push_back(decimalByte(kivLevel, powerUpKey("screen", k)));
-        out.push_back(decimalByte(kivLevel, powerUpKey("x", k)));
-        out.push_back(decimalByte(kivLevel, powerUpKey("type", k)));
-        previous = std::move(level);
+        const std::string level = powerUpLevel(kivLevel, k);
+        const auto index = std::find(Levels.begin(), Levels.end(), level) - Levels.begin();
+        recordsOf[static_cast<size_t>(index)].push_back(k);
     }
+    static_assert(PowerUpBytes == PowerUpCount * 3 + static_cast<int>(Levels.size()) - 1);
     std::array<uint8_t, PowerUpBytes> table{};
-    std::copy_n(out.begin(), std::min<size_t>(out.size(), table.size()), table.begin());
+    size_t p = 0;
+    for (size_t level = 0; level < Levels.size(); ++level) {
+        if (level > 0)
+            table[p++] = Separator;
+        for (const int k : recordsOf[level]) {
+            table[p++] = decimalByte(kivLevel, powerUpKey("screen", k));
+            table[p++] = decimalByte(kivLevel, powerUpKey("x", k));
+            table[p++] = decimalByte(kivLevel, powerUpKey("type", k));
+        }
+    }
     return table;
 }
 

@@ -19,8 +19,9 @@ namespace rom {
 // past the level's table throws kiv::Error(SubscriptOutOfRange).
 std::vector<uint8_t> saveEnemies(const kiv::ConfigFile& kivLevel, const std::string& level);
 
-// The power-up table: the 75 records in order, 0xFF at each change of level between two records;
-// cut or zero-filled to exactly PowerUpBytes.
+// The power-up table: the 75 records grouped by level in the game's level order (in document
+// order within a level), one 0xFF between each level and the next, also around a level without
+// power-ups: always 75 records and 11 separators, exactly PowerUpBytes.
 std::array<uint8_t, PowerUpBytes> savePowerUps(const kiv::ConfigFile& kivLevel);
 
 // The pipe table: two records per pipe level, 0xFF between levels, exactly PipeBytes.

@@ -89,6 +89,27 @@ private:
     int fd_ = -1;
 };
 
+// Beyond this many links in a row the chain is taken for a loop, as the system does.
+constexpr int MaxLinkHops = 40;
+
+// The file that a save onto `path` has to replace: `path` itself, or, when it is a symbolic
+// link, the file at the end of its chain of links. Replacing the link itself would turn it into
+// a plain file and leave the file it points to behind unchanged.
+fs::path linkTarget(const fs::path& path) {
+    fs::path current = path;
+    for (int hop = 0; hop < MaxLinkHops; ++hop) {
+        std::error_code ec;
+        if (!fs::is_symlink(fs::symlink_status(current, ec)))
+            return current;
+        const fs::path next = fs::read_symlink(current, ec);
+        if (ec)
+            throw fileError(ec.value());
+        current = next.is_absolute() ? next : current.parent_path() / next;
+    }
+    throw kiv::Error(kiv::errors::PathFileAccess,
+                     "Path/File access error: " + path.string() + " is a loop of symbolic links");
+}
+
 } // namespace
 
 std::vector<uint8_t> readWholeFile(const std::string& path) {
@@ -108,11 +129,16 @@ std::vector<uint8_t> readWholeFile(const std::string& path) {
 }
 
 void replaceFile(const std::string& path, const std::vector<uint8_t>& bytes) {
-    const fs::path target(path);
+    const fs::path target = linkTarget(path);
     std::error_code ec;
     const fs::path folder = target.parent_path().empty() ? fs::path(".") : target.parent_path();
-    if (!fs::is_directory(folder, ec))
+    if (!fs::is_directory(folder, ec)) {
+        if (target != fs::path(path))
+            throw kiv::Error(kiv::errors::PathNotFound, "Path not found: " + path +
+                                                            " is a link to " + target.string() +
+                                                            ", whose folder does not exist");
         throw kiv::Error::standard(kiv::errors::PathNotFound);
+    }
     TemporaryFile temporary(target);
     temporary.write(bytes);
     temporary.keepPermissionsOf(target);

@@ -4,6 +4,8 @@
 #include "rom/ObjectTablesReader.h"
 #include "rom/ScreenDecoder.h"
 
+#include <charconv>
+
 namespace rom {
 
 void loadROM(const std::string& path, kiv::ConfigFile& kivLevel) {
@@ -30,12 +32,10 @@ bool CheckDupScreen(const kiv::ConfigFile& kivLevel, const std::string& level,
     if (level.empty() || level.back() != '1')
         return false;
     const std::string secondLevel = level.substr(0, 1) + "2";
+    const std::string text = kivLevel.GetValue(screensKey(secondLevel));
     long count = 0;
-    try {
-        count = std::stol(kivLevel.GetValue(screensKey(secondLevel)));
-    } catch (const std::logic_error&) {
+    if (std::from_chars(text.data(), text.data() + text.size(), count).ec != std::errc())
         return false;
-    }
     for (long k = 1; k <= count; ++k)
         if (kivLevel.GetValue(screenKey(secondLevel, static_cast<int>(k))) == screen)
             return true;

@@ -15,6 +15,7 @@ namespace rom {
 namespace {
 
 constexpr const char* LineBreak = "\r\n";
+constexpr const char* NothingWritten = "Nothing was written.";
 
 // How a refusal names each region; the report names it as Region::name does.
 constexpr std::array<std::string_view, 3> RefusalNames = {"world 1", "world 2 and 4", "world 3"};
@@ -120,16 +121,17 @@ SaveOutcome saveROM(const std::string& romFile, const std::string& outPath,
     try {
         std::vector<uint8_t> image = readWholeFile(romFile);
         const SectionsWritten written = writeSections(image, kivLevel, kivSave, sectionChanged);
-        // A refusal still leaves the sections before it written, as the output file's content.
-        replaceFile(outPath, image);
         outcome.report = written.report;
         if (written.refused) {
+            // A half-saved image would look like a finished one, so a refusal writes nothing
+            // and any file at the output path keeps its bytes.
             outcome.kind = SaveOutcome::Kind::Refused;
-            outcome.message = written.refusal;
-        } else {
-            outcome.kind = SaveOutcome::Kind::Saved;
-            outcome.message = cat({"ROM saved: ", outPath, LineBreak, LineBreak, written.report});
+            outcome.message = cat({written.refusal, LineBreak, LineBreak, NothingWritten});
+            return outcome;
         }
+        replaceFile(outPath, image);
+        outcome.kind = SaveOutcome::Kind::Saved;
+        outcome.message = cat({"ROM saved: ", outPath, LineBreak, LineBreak, written.report});
     } catch (const kiv::Error& e) {
         outcome = SaveOutcome{};
         outcome.errorNumber = e.number();

@@ -19,13 +19,15 @@ struct SaveOutcome {
     Kind kind = Kind::Failed;
     std::string report;      // Saved: "Data written for world 1 (...)" lines
     std::string message;     // Saved: "ROM saved: ..." text; Refused: "Unable to save ROM as ..."
+                             // followed by "Nothing was written."
     int32_t errorNumber = 0; // Failed
     std::string errorDescription; // Failed
 };
 
 // Writes the level document into a copy of the opened ROM `romFile` at `outPath`, re-encoding
 // the sections whose flag is set. The output is built in memory and replaces `outPath`
-// atomically. `kivSave` is the scratch store of the encoder.
+// atomically, only when every section could be written: a refused or failed save leaves any file
+// at `outPath` as it was. `kivSave` is the scratch store of the encoder.
 SaveOutcome saveROM(const std::string& romFile, const std::string& outPath,
                     const kiv::ConfigFile& kivLevel, kiv::ConfigFile& kivSave,
                     const SectionFlags& sectionChanged);

@@ -1,5 +1,6 @@
 #include "rom/SampleRom.h"
 
+#include "rom/DocumentValues.h"
 #include "rom/LevelKeys.h"
 #include "rom/ObjectTablesReader.h"
 #include "rom/RomLayout.h"
@@ -498,7 +499,7 @@ private:
                 if (screenSectionOfWorld(plan.table->level[0]) == region.section)
                     for (const auto& label : plan.order)
                         refs[label] =
-                            num(std::stol(save.GetValue(screenRefKey(label))) + plan.table->refAdd);
+                            num(decimalValue(save, screenRefKey(label)) + plan.table->refAdd);
         }
         return refs;
     }

@@ -18,14 +18,18 @@ uint8_t header(int startRow, int length) {
 
 } // namespace
 
-void encodeColumn(const ColumnCells& column, SaveBuffer& saveBuffer) {
+int encodeColumn(const ColumnCells& column, SaveBuffer& saveBuffer) {
     const auto& cell = column.text;
     constexpr int Empty = ColumnCells::Empty;
     const auto startsRepeat = [&](int y) {
         return cell[y + 1] == cell[y] && cell[y + 2] == cell[y];
     };
+    int markAtStart = -1;
     int y = 0;
     while (y < ScreenRows) {
+        if (cell[y] != Empty && markAtStart < 0 &&
+            (column.code[y] == RepeatMark || column.code[y] == ColumnEnd))
+            markAtStart = y;
         if (cell[y] == Empty) {
             ++y;
         } else if (startsRepeat(y)) {
@@ -45,6 +49,7 @@ void encodeColumn(const ColumnCells& column, SaveBuffer& saveBuffer) {
         }
     }
     saveBuffer.push_back(ColumnEnd);
+    return markAtStart;
 }
 
 namespace {
@@ -113,7 +118,15 @@ void screenData(const kiv::ConfigFile& kivLevel, const std::string& level,
                                      "\", which is not an object code 0 to 255");
             }
         }
-        encodeColumn(column, saveBuffer);
+        if (const int y = encodeColumn(column, saveBuffer); y >= 0) {
+            key.resize(columnPrefix);
+            appendSmall(key, y);
+            throw kiv::Error(kiv::errors::InvalidArgument,
+                             "Invalid procedure call or argument: the cell " + key + " holds " +
+                                 num(column.code[y]) +
+                                 ", which the game reads as a mark, not an object, at the start "
+                                 "of a run of objects; the screen cannot be stored");
+        }
     }
 }
 

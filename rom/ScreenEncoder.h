@@ -28,10 +28,13 @@ struct ColumnCells {
 
 // Appends one column: its groups, then ColumnEnd. Three or more equal cells become a repeat run,
 // anything else a literal run that stops just before such a repeat; empty cells cost nothing.
-void encodeColumn(const ColumnCells& column, SaveBuffer& saveBuffer);
+// Returns the first row whose code, RepeatMark or ColumnEnd, starts a group (the decoder would
+// read it as a mark, so those bytes do not decode to the column), or -1 when there is none.
+int encodeColumn(const ColumnCells& column, SaveBuffer& saveBuffer);
 
 // Appends the encoding of level's own design of screen reference `screen`. A cell that holds
-// anything but an object code 0 to 255 throws kiv::Error naming its key.
+// anything but an object code 0 to 255, or a code 253 or 254 where a run begins, throws
+// kiv::Error naming its key.
 void screenData(const kiv::ConfigFile& kivLevel, const std::string& level,
                 const std::string& screen, SaveBuffer& saveBuffer);
 

@@ -4,6 +4,7 @@
 
 #include <atomic>
 #include <cerrno>
+#include <climits>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -88,6 +89,34 @@ void writeAll(int fd, std::string_view bytes) {
     }
 }
 
+// Beyond this many links in a row the chain is taken for a loop, as the system does.
+constexpr int MaxLinkHops = 40;
+
+// The file that saving onto `path` has to replace: `path` itself, or, when it is a symbolic
+// link, the file at the end of its chain of links. Replacing the link itself would turn it into
+// a plain file and leave the file it points to behind unchanged.
+std::string linkTarget(const std::string& path) {
+    std::string current = path;
+    for (int hop = 0; hop < MaxLinkHops; ++hop) {
+        struct stat info {};
+        if (::lstat(current.c_str(), &info) != 0 || !S_ISLNK(info.st_mode))
+            return current;
+        std::string next(PATH_MAX, '\0');
+        const ssize_t length = ::readlink(current.c_str(), next.data(), next.size());
+        if (length < 0)
+            throw errorFor(errno, current);
+        next.resize(static_cast<std::size_t>(length));
+        if (next.empty() || next.front() != '/') {
+            const auto slash = current.rfind('/');
+            if (slash != std::string::npos)
+                next.insert(0, current, 0, slash + 1);
+        }
+        current = std::move(next);
+    }
+    throw Error(errors::PathFileAccess,
+                "Path/File access error: " + path + " is a loop of symbolic links");
+}
+
 } // namespace
 
 std::string readAll(const std::string& path) {
@@ -121,9 +150,13 @@ std::string readAll(const std::string& path) {
 
 // Writing straight into the target would leave a torn file behind if the write failed half
 // way, so the bytes go to a file in the same folder that then takes the target's place.
-void replaceWith(const std::string& path, std::string_view bytes) {
-    if (path.empty())
+void replaceWith(const std::string& linkOrPath, std::string_view bytes) {
+    if (linkOrPath.empty())
         throw Error::standard(errors::PathFileAccess);
+    const std::string path = linkTarget(linkOrPath);
+    if (path != linkOrPath && !parentFolderExists(path))
+        throw Error(errors::PathNotFound, "Path not found: " + linkOrPath + " is a link to " +
+                                              path + ", whose folder does not exist");
     struct stat existing {};
     const bool exists = ::stat(path.c_str(), &existing) == 0;
     if (exists && S_ISDIR(existing.st_mode))

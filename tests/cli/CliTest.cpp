@@ -1,3 +1,5 @@
+#include "rom/LevelKeys.h"
+#include "rom/RomLayout.h"
 #include "rom/SampleRom.h"
 
 #include <kiv/ConfigFile.h>
@@ -7,8 +9,11 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
+#include <map>
 #include <sys/wait.h>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -56,8 +61,10 @@ protected:
 
     std::string path(const std::string& name) const { return (folder / name).string(); }
 
-    const fs::path folder = fs::temp_directory_path() / "tw_cli" /
-                            ::testing::UnitTest::GetInstance()->current_test_info()->name();
+    // The process id keeps two builds testing at once out of each other's folders.
+    const fs::path folder = fs::temp_directory_path() /
+                            ("tw_cli_" + std::to_string(::getpid()) + "_" +
+                             ::testing::UnitTest::GetInstance()->current_test_info()->name());
 };
 
 TEST_F(Cli, SampleWritesTheGeneratedImage) {
@@ -107,6 +114,103 @@ TEST_F(Cli, BuildRefusesAFileThatIsNoLevelData) {
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_NE(r.err.find("Please import a valid Tarnwick Data file."), std::string::npos);
     EXPECT_FALSE(fs::exists(path("b.gb")));
+}
+
+// The sample ROM s.gb and its level data, loaded, for a test to change and build from.
+class CliBuild : public Cli {
+protected:
+    CliBuild() {
+        EXPECT_EQ(run({"sample", path("s.gb")}).exitCode, 0);
+        EXPECT_EQ(run({"export", path("s.gb"), path("s.twd")}).exitCode, 0);
+        levelData.ConfigLoad(path("s.twd"));
+    }
+
+    kiv::ConfigFile levelData;
+};
+
+// Each malformed file is refused with a message naming what is wrong, and the output path keeps
+// what it held: nothing when there was no file, the old bytes when there was one.
+TEST_F(CliBuild, MalformedLevelDataWritesNothing) {
+    const std::string screen = levelData.GetValue("Screen_13_1");
+    const std::string cell = "13_" + screen + "_0_0"; // row 0 always begins a run
+    const struct {
+        const char* name;
+        std::function<void(kiv::ConfigFile&)> damage;
+        std::string error;
+    } cases[] = {
+        {"a cell that is no object code", [&](auto& d) { d.WriteValue(cell, "abc"); },
+         "the cell " + cell + " holds \"abc\", which is not an object code 0 to 255"},
+        {"a screen count that is no number", [](auto& d) { d.WriteValue("Screens_22", "x"); },
+         "Screens_22 holds \"x\", which is not a number"},
+        {"no Screens_11", [](auto& d) { d.DelKey("Screens_11"); },
+         "Please import a valid Tarnwick Data file."},
+        {"253 starting a run", [&](auto& d) { d.WriteValue(cell, "253"); },
+         "the cell " + cell + " holds 253, which the game reads as a mark"},
+        {"254 starting a run", [&](auto& d) { d.WriteValue(cell, "254"); },
+         "the cell " + cell + " holds 254, which the game reads as a mark"},
+    };
+    for (const auto& c : cases) {
+        for (const bool existing : {false, true}) {
+            SCOPED_TRACE(std::string(c.name) + (existing ? ", over a file" : ""));
+            kiv::ConfigFile damaged;
+            damaged.WriteAll(levelData.GetAll());
+            c.damage(damaged);
+            damaged.ConfigSave(path("bad.twd"));
+            fs::remove(path("out.gb"));
+            if (existing)
+                std::ofstream(path("out.gb"), std::ios::binary) << "keep";
+
+            const CliRun r = run({"build", path("s.gb"), path("bad.twd"), path("out.gb")});
+            EXPECT_EQ(r.exitCode, 1);
+            EXPECT_NE(r.err.find(c.error), std::string::npos) << r.err;
+            if (existing)
+                EXPECT_EQ(readText(path("out.gb")), "keep");
+            else
+                EXPECT_FALSE(fs::exists(path("out.gb")));
+        }
+    }
+}
+
+TEST_F(CliBuild, AWorldOverItsBudgetWritesNothing) {
+    for (int k = 1; k <= 25; ++k)
+        for (int x = 0; x < rom::ScreenColumns; ++x)
+            for (int y = 0; y < rom::ScreenRows; ++y)
+                levelData.WriteValue(
+                    rom::cellKey("31", levelData.GetValue(rom::screenKey("31", k)), x, y),
+                    rom::num(y));
+    levelData.ConfigSave(path("big.twd"));
+    std::ofstream(path("out.gb"), std::ios::binary) << "keep";
+
+    const CliRun r = run({"build", path("s.gb"), path("big.twd"), path("out.gb")});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.err, "tarnwick-cli: Unable to save ROM as data usage for world 3 is: 10,086 out "
+                     "of 4,426\n\nNothing was written.\n");
+    EXPECT_EQ(readText(path("out.gb")), "keep");
+}
+
+// Each level's power-ups as "screen,x,type" in the order the level data lists them.
+std::map<std::string, std::vector<std::string>> powerUpsByLevel(const kiv::ConfigFile& doc) {
+    std::map<std::string, std::vector<std::string>> out;
+    for (int k = 1; k <= rom::PowerUpCount; ++k)
+        out[doc.GetValue(rom::powerUpKey("level", k))].push_back(
+            doc.GetValue(rom::powerUpKey("screen", k)) + "," +
+            doc.GetValue(rom::powerUpKey("x", k)) + "," + doc.GetValue(rom::powerUpKey("type", k)));
+    return out;
+}
+
+TEST_F(CliBuild, PowerUpsMovedOutOfALevelStayWithTheirLevels) {
+    for (int k = 1; k <= rom::PowerUpCount; ++k)
+        if (levelData.GetValue(rom::powerUpKey("level", k)) == "12")
+            levelData.WriteValue(rom::powerUpKey("level", k), "11");
+    levelData.ConfigSave(path("moved.twd"));
+    ASSERT_EQ(run({"build", path("s.gb"), path("moved.twd"), path("out.gb")}).exitCode, 0);
+    ASSERT_EQ(run({"export", path("out.gb"), path("again.twd")}).exitCode, 0);
+
+    kiv::ConfigFile again;
+    again.ConfigLoad(path("again.twd"));
+    EXPECT_EQ(powerUpsByLevel(again), powerUpsByLevel(levelData));
+    EXPECT_EQ(again.GetValue(rom::powerUpKey("level", rom::PowerUpCount + 1)),
+              kiv::ConfigFile::NotFound);
 }
 
 TEST_F(Cli, ErrorsNameTheFileAndExitWithOne) {

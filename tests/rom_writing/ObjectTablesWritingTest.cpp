@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <random>
 
 using namespace rom;
@@ -77,25 +78,75 @@ TEST(PipeWriting, EveryExitByteComesBackThroughItsText) {
     }
 }
 
-TEST(PowerUpWriting, SeparatesEachChangeOfLevel) {
-    kiv::ConfigFile doc = sampleDocument();
-    ASSERT_EQ(doc.GetValue("PowerUp_level_2"), "11") << "the sample has two power-ups in 1-1";
-    doc.WriteValue("PowerUp_level_1", "12");
-    const auto table = savePowerUps(doc);
-
-    EXPECT_EQ(table[0], FF);
-    EXPECT_EQ(table[1], std::stoi(doc.GetValue("PowerUp_screen_1")));
-    EXPECT_EQ(table[4], FF);
-    EXPECT_EQ(table[5], std::stoi(doc.GetValue("PowerUp_screen_2")));
+// 75 power-ups whose bytes tell them apart: record k is screen k, x 100 + k, type 200 - k.
+kiv::ConfigFile powerUpsIn(const std::vector<std::string>& levelOf) {
+    kiv::ConfigFile doc;
+    for (int k = 1; k <= PowerUpCount; ++k) {
+        doc.WriteValue(powerUpKey("level", k), levelOf[static_cast<size_t>(k - 1)]);
+        doc.WriteValue(powerUpKey("screen", k), num(k));
+        doc.WriteValue(powerUpKey("x", k), num(100 + k));
+        doc.WriteValue(powerUpKey("type", k), num(200 - k));
+    }
+    return doc;
 }
 
-TEST(PowerUpWriting, FewerLevelChangesLeaveZerosAtTheEnd) {
-    kiv::ConfigFile doc = sampleDocument();
+std::vector<uint8_t> powerUpRecord(int k) {
+    return {static_cast<uint8_t>(k), static_cast<uint8_t>(100 + k), static_cast<uint8_t>(200 - k)};
+}
+
+TEST(PowerUpWriting, GroupsByLevelAndKeepsTheSeparatorOfALevelWithout) {
+    // Record 1 moved to 1-2 and record 75 to 4-3; the rest in 1-1; levels 1-3 to 4-2 empty.
+    std::vector<std::string> levelOf(PowerUpCount, "11");
+    levelOf.front() = "12";
+    levelOf.back() = "43";
+    const auto table = savePowerUps(powerUpsIn(levelOf));
+
+    std::vector<uint8_t> expected;
+    for (int k = 2; k <= 74; ++k) {
+        const auto record = powerUpRecord(k);
+        expected.insert(expected.end(), record.begin(), record.end());
+    }
+    expected.push_back(FF);
+    const auto first = powerUpRecord(1);
+    expected.insert(expected.end(), first.begin(), first.end());
+    expected.insert(expected.end(), 10, FF);
+    const auto last = powerUpRecord(75);
+    expected.insert(expected.end(), last.begin(), last.end());
+    ASSERT_EQ(expected.size(), static_cast<size_t>(PowerUpBytes));
+    EXPECT_EQ(std::vector<uint8_t>(table.begin(), table.end()), expected);
+}
+
+// Each level's power-ups as "screen,x,type" in table order.
+std::map<std::string, std::vector<std::string>> powerUpsByLevel(const kiv::ConfigFile& doc) {
+    std::map<std::string, std::vector<std::string>> out;
     for (int k = 1; k <= PowerUpCount; ++k)
-        doc.WriteValue(powerUpKey("level", k), "11");
-    const auto table = savePowerUps(doc);
-    EXPECT_EQ(std::count(table.begin(), table.end(), FF), 0);
-    EXPECT_EQ(std::vector<uint8_t>(table.begin() + 225, table.end()), std::vector<uint8_t>(11, 0));
+        out[doc.GetValue(powerUpKey("level", k))].push_back(
+            doc.GetValue(powerUpKey("screen", k)) + "," + doc.GetValue(powerUpKey("x", k)) + "," +
+            doc.GetValue(powerUpKey("type", k)));
+    return out;
+}
+
+TEST(PowerUpWriting, EmptiedLevelsReadBackWithTheirOwnPowerUps) {
+    for (const char* emptied : {"11", "12", "23", "43"}) {
+        SCOPED_TRACE(emptied);
+        kiv::ConfigFile doc = sampleDocument();
+        const std::string into = std::string(emptied) == "11" ? "12" : "11";
+        for (int k = 1; k <= PowerUpCount; ++k)
+            if (doc.GetValue(powerUpKey("level", k)) == emptied)
+                doc.WriteValue(powerUpKey("level", k), into);
+        const auto table = savePowerUps(doc);
+
+        std::vector<uint8_t> bytes(RomSize, 0);
+        std::copy(table.begin(), table.end(), bytes.begin() + PowerUpFirst);
+        kiv::ConfigFile reloaded;
+        loadPowerUps(RomImage(bytes), reloaded);
+        EXPECT_EQ(reloaded.GetValue(powerUpKey("level", PowerUpCount + 1)),
+                  kiv::ConfigFile::NotFound);
+        // The sample lists the levels in order, so the moved records follow the receiving
+        // level's own in document order as well as in the table.
+        EXPECT_EQ(powerUpsByLevel(reloaded), powerUpsByLevel(doc));
+        EXPECT_EQ(powerUpsByLevel(reloaded).count(emptied), 0u);
+    }
 }
 
 struct BadValue {
@@ -149,7 +200,8 @@ TEST(TableValue, MissingKeyIsNamed) {
     }
 }
 
-// Enemy records may hold any bytes; the pipe exits any pixel position.
+// Enemy records may hold any bytes; the pipe exits any pixel position; the power-ups fall on
+// random levels, about a third of the levels holding none.
 std::vector<uint8_t> imageWithRandomTables(unsigned seed) {
     std::mt19937 rng(seed);
     std::vector<uint8_t> bytes(RomSize, 0);
@@ -164,6 +216,23 @@ std::vector<uint8_t> imageWithRandomTables(unsigned seed) {
             if (k == 1 && level + 1 < PipeLevels.size())
                 bytes[record + 6] = FF;
         }
+    std::vector<int> holding;
+    for (int level = 0; level < static_cast<int>(Levels.size()); ++level)
+        if (rng() % 3 != 0 || (level == 11 && holding.empty()))
+            holding.push_back(level);
+    std::array<int, Levels.size()> count{};
+    for (int k = 0; k < PowerUpCount; ++k)
+        ++count[static_cast<size_t>(holding[rng() % holding.size()])];
+    size_t p = PowerUpFirst;
+    for (size_t level = 0; level < Levels.size(); ++level) {
+        if (level > 0)
+            bytes[p++] = FF;
+        for (int r = 0; r < count[level]; ++r) {
+            bytes[p++] = static_cast<uint8_t>(rng() % 255);
+            bytes[p++] = static_cast<uint8_t>(rng());
+            bytes[p++] = static_cast<uint8_t>(rng());
+        }
+    }
     return bytes;
 }
 
@@ -176,6 +245,7 @@ TEST(TableRoundTrip, ReadAndWrittenTablesAreTheSameBytes) {
         for (const EnemyTable& table : EnemyTables)
             loadEnemies(image, table, doc);
         loadPipes(image, doc);
+        loadPowerUps(image, doc);
 
         for (const EnemyTable& table : EnemyTables)
             ASSERT_EQ(
@@ -183,6 +253,10 @@ TEST(TableRoundTrip, ReadAndWrittenTablesAreTheSameBytes) {
                 std::vector<uint8_t>(bytes.begin() + table.first, bytes.begin() + table.last + 1));
         const auto pipes = savePipes(doc);
         ASSERT_TRUE(std::equal(pipes.begin(), pipes.end(), bytes.begin() + PipeFirst));
+        const auto powerUps = savePowerUps(doc);
+        ASSERT_EQ(
+            std::vector<uint8_t>(powerUps.begin(), powerUps.end()),
+            std::vector<uint8_t>(bytes.begin() + PowerUpFirst, bytes.begin() + PowerUpLast + 1));
     }
 }
 

@@ -1,5 +1,7 @@
 #include "WritingFixtures.h"
 
+#include "tests/support/Unprivileged.h"
+
 #include "rom/DataUsage.h"
 #include "rom/LevelKeys.h"
 #include "rom/RomReader.h"
@@ -8,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <random>
 #include <unistd.h>
 
@@ -49,24 +52,20 @@ protected:
     kiv::ConfigFile scratch;
 };
 
-std::string expectedReport(const DataUsage& usage) {
-    std::string report;
-    const char* names[] = {"world 1", "worlds 2 and 4", "world 3"};
-    for (int i = 0; i < 3; ++i)
-        report += std::string("Data written for ") + names[i] + " (" + formatCount(usage.used[i]) +
-                  " used out of " + formatCount(usage.budget[i]) + " bytes)\r\n";
-    return report + "Enemy data written\r\nPower-up data written\r\nPipe data written";
-}
+// The report of a save of every section of the sample ROM made with seed 1.
+const std::string SampleReport =
+    "Data written for world 1 (4,067 used out of 5,847 bytes)\r\n"
+    "Data written for worlds 2 and 4 (7,153 used out of 10,544 bytes)\r\n"
+    "Data written for world 3 (3,186 used out of 4,426 bytes)\r\n"
+    "Enemy data written\r\nPower-up data written\r\nPipe data written";
 
 TEST_F(Saving, EverySectionOfALoadedSampleGivesTheSameImage) {
     const SaveOutcome outcome = save(AllSections);
 
     ASSERT_EQ(outcome.kind, SaveOutcome::Kind::Saved) << outcome.errorDescription;
     EXPECT_EQ(readBytes(outFile), original);
-    kiv::ConfigFile usageScratch;
-    const std::string report = expectedReport(dataUsage(doc, usageScratch));
-    EXPECT_EQ(outcome.report, report);
-    EXPECT_EQ(outcome.message, "ROM saved: " + outFile + "\r\n\r\n" + report);
+    EXPECT_EQ(outcome.report, SampleReport);
+    EXPECT_EQ(outcome.message, "ROM saved: " + outFile + "\r\n\r\n" + SampleReport);
 }
 
 TEST_F(Saving, OtherSamplesAlsoComeBackUnchanged) {
@@ -103,6 +102,46 @@ TEST_F(Saving, OntoTheOpenedFileReplacesIt) {
     loadROM(romFile, reloaded);
     EXPECT_EQ(reloaded.GetValue(cellKey("13", reloaded.GetValue("Screen_13_2"), 5, 5)), "99");
     EXPECT_EQ(folder.entries(), std::vector<std::string>{"game.gb"});
+}
+
+// A link stays a link: the save writes the file at the end of its chain, in that file's folder.
+TEST_F(Saving, OntoASymbolicLinkWritesTheFileItPointsTo) {
+    namespace fs = std::filesystem;
+    fs::create_directory(folder.path("real"));
+    fs::create_symlink("real/old.gb", folder.path("relative.gb"));
+    fs::create_symlink("relative.gb", folder.path("chain.gb"));
+    fs::create_symlink(folder.path("real/new.gb"), folder.path("absolute.gb"));
+    const struct {
+        const char* link;
+        const char* target;
+    } cases[] = {{"relative.gb", "real/old.gb"},
+                 {"chain.gb", "real/old.gb"},
+                 {"absolute.gb", "real/new.gb"}}; // dangling: the target is made
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.link);
+        writeBytes(folder.path("real/old.gb"), {1, 2, 3});
+        fs::remove(folder.path("real/new.gb"));
+        outFile = folder.path(c.link);
+        const SaveOutcome outcome = save(SectionFlags{});
+
+        ASSERT_EQ(outcome.kind, SaveOutcome::Kind::Saved) << outcome.errorDescription;
+        EXPECT_TRUE(fs::is_symlink(outFile));
+        EXPECT_EQ(readBytes(folder.path(c.target)), original);
+        for (const auto& entry : fs::directory_iterator(folder.path("real")))
+            EXPECT_TRUE(entry.path().filename() == "old.gb" || entry.path().filename() == "new.gb")
+                << entry.path();
+    }
+}
+
+TEST_F(Saving, OntoALinkIntoAMissingFolderIsPathNotFound) {
+    std::filesystem::create_symlink("gone/out.gb", outFile);
+    const SaveOutcome outcome = save(AllSections);
+    EXPECT_EQ(outcome.kind, SaveOutcome::Kind::Failed);
+    EXPECT_EQ(outcome.errorNumber, kiv::errors::PathNotFound);
+    EXPECT_NE(outcome.errorDescription.find("gone/out.gb"), std::string::npos)
+        << outcome.errorDescription;
+    EXPECT_TRUE(std::filesystem::is_symlink(outFile));
+    EXPECT_EQ(folder.entries(), (std::vector<std::string>{"game.gb", "game_tw_1.gb"}));
 }
 
 TEST_F(Saving, RewritesTheFirstScreensBlocksWithTheFirstLevelsTable) {
@@ -207,35 +246,47 @@ TEST_F(Saving, AWorldMayTakeOneByteMoreThanItsBudget) {
               screenCells(doc, "11", "50017"));
 }
 
-TEST_F(Saving, AWorldOverItsBudgetIsRefusedAndTheOutputKeepsTheOpenedBytes) {
-    setWorld1Size(doc, 5849 - 40);
-    const SaveOutcome outcome = save(AllSections);
-
-    ASSERT_EQ(outcome.kind, SaveOutcome::Kind::Refused);
-    EXPECT_EQ(outcome.message,
-              "Unable to save ROM as data usage for world 1 is: 5,848 out of 5,847");
-    EXPECT_EQ(readBytes(outFile), original);
-}
-
-TEST_F(Saving, ARefusalOfWorlds2And4KeepsWorld1Written) {
-    const std::string ref = doc.GetValue("Screen_13_2");
-    doc.WriteValue(cellKey("13", ref, 5, 5), "99");
+// Fills the first 25 screens of level 4-1 with a different object in every row.
+void overfillWorlds2And4(kiv::ConfigFile& doc) {
     for (int k = 1; k <= 25; ++k)
         for (int x = 0; x < ScreenColumns; ++x)
             for (int y = 0; y < ScreenRows; ++y)
                 doc.WriteValue(cellKey("41", doc.GetValue(screenKey("41", k)), x, y), num(y));
-    const SaveOutcome outcome = save(AllSections);
+}
 
-    ASSERT_EQ(outcome.kind, SaveOutcome::Kind::Refused);
-    kiv::ConfigFile usageScratch;
-    EXPECT_EQ(outcome.message, "Unable to save ROM as data usage for world 2 and 4 is: " +
-                                   formatCount(dataUsage(doc, usageScratch).used[1]) +
-                                   " out of 10,544");
-    kiv::ConfigFile reloaded;
-    loadROM(outFile, reloaded);
-    EXPECT_EQ(reloaded.GetValue(cellKey("13", reloaded.GetValue("Screen_13_2"), 5, 5)), "99");
-    EXPECT_EQ(bytesOf(outFile, 0x4000, 0x7FFF),
-              std::vector<uint8_t>(original.begin() + 0x4000, original.begin() + 0x8000));
+// A refusal writes nothing: no output file appears, and one already there keeps its bytes.
+TEST_F(Saving, ARefusedSaveWritesNothing) {
+    struct Case {
+        const char* name;
+        std::function<void(kiv::ConfigFile&)> overfill;
+        std::string message;
+    };
+    const Case cases[] = {
+        {"world 1", [](kiv::ConfigFile& d) { setWorld1Size(d, 5849 - 40); },
+         "Unable to save ROM as data usage for world 1 is: 5,848 out of 5,847"},
+        {"worlds 2 and 4 after a written world 1", overfillWorlds2And4,
+         "Unable to save ROM as data usage for world 2 and 4 is: 13,832 out of 10,544"},
+    };
+    for (const Case& c : cases) {
+        for (const bool existing : {false, true}) {
+            SCOPED_TRACE(std::string(c.name) + (existing ? ", over a file" : ""));
+            kiv::ConfigFile edited = sampleDocument();
+            edited.WriteValue(cellKey("13", edited.GetValue("Screen_13_2"), 5, 5), "99");
+            c.overfill(edited);
+            std::filesystem::remove(outFile);
+            if (existing)
+                writeBytes(outFile, {1, 2, 3});
+            const SaveOutcome outcome = saveROM(romFile, outFile, edited, scratch, AllSections);
+
+            ASSERT_EQ(outcome.kind, SaveOutcome::Kind::Refused);
+            EXPECT_EQ(outcome.message, c.message + "\r\n\r\nNothing was written.");
+            if (existing)
+                EXPECT_EQ(readBytes(outFile), (std::vector<uint8_t>{1, 2, 3}));
+            else
+                EXPECT_FALSE(std::filesystem::exists(outFile));
+            EXPECT_EQ(readBytes(romFile), original);
+        }
+    }
 }
 
 TEST_F(Saving, AListedScreenWithoutADesignIsAnError) {
@@ -284,8 +335,7 @@ TEST_F(Saving, AMissingOutputFolderIsPathNotFound) {
 }
 
 TEST_F(Saving, AnUnwritableFolderIsPermissionDenied) {
-    if (::geteuid() == 0)
-        GTEST_SKIP() << "folder permissions do not bind the superuser";
+    RUN_AS_UNPRIVILEGED_USER();
     std::filesystem::create_directory(folder.path("locked"));
     std::filesystem::permissions(folder.path("locked"), std::filesystem::perms::owner_read |
                                                             std::filesystem::perms::owner_exec);

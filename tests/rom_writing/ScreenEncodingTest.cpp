@@ -110,6 +110,35 @@ TEST(ScreenEncoding, ACellThatIsNoObjectCodeIsAnErrorNamingItsKey) {
     }
 }
 
+// Where a group begins, the decoder reads 253 and 254 as marks, so no bytes could hold such a
+// cell there; further on in a literal run they are plain object codes.
+TEST(ScreenEncoding, AMarkCodeThatWouldStartARunIsAnErrorNamingItsCell) {
+    const struct {
+        const char* name;
+        std::vector<std::string> cells;
+        int badRow;
+    } cases[] = {
+        {"253 alone", rows({{9, "253"}}), 9},
+        {"254 starting a literal run", rows({{4, "254"}, {5, "1"}}), 4},
+        {"a repeat of 253", rows({{0, "253"}, {1, "253"}, {2, "253"}}), 0},
+        {"254 after a repeat", rows({{0, "1"}, {1, "1"}, {2, "1"}, {3, "254"}, {4, "2"}}), 3},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        try {
+            encodeFirstColumn(c.cells);
+            FAIL() << "no error";
+        } catch (const kiv::Error& e) {
+            EXPECT_EQ(e.number(), kiv::errors::InvalidArgument);
+            EXPECT_NE(e.description().find("the cell 11_41472_0_" + num(c.badRow) + " holds 25"),
+                      std::string::npos)
+                << e.description();
+        }
+    }
+    EXPECT_EQ(encodeFirstColumn(rows({{0, "7"}, {1, "253"}, {2, "254"}})),
+              withEmptyColumns({0x03, 7, FD, FE, FE}));
+}
+
 // A level listing the references `order`, holding a design of each of `designed` with one
 // object `code` in its top-left cell.
 void addLevel(kiv::ConfigFile& doc, const std::string& level, const std::vector<std::string>& order,

@@ -10,13 +10,15 @@
 #include <algorithm>
 #include <fstream>
 #include <iterator>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
 TempFolder::TempFolder() {
     const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-    const std::string name =
-        std::string("tw_write_") + test->test_suite_name() + "_" + test->name();
+    // The process id keeps two builds testing at once out of each other's folders.
+    const std::string name = "tw_write_" + std::to_string(::getpid()) + "_" +
+                             test->test_suite_name() + "_" + test->name();
     std::string safe;
     for (char c : name)
         safe += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';

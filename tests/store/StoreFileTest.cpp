@@ -1,5 +1,7 @@
 #include "ErrorNumber.h"
 
+#include "tests/support/Unprivileged.h"
+
 #include <kiv/ConfigFile.h>
 
 #include <gtest/gtest.h>
@@ -248,6 +250,46 @@ TEST_F(StoreFile, SaveReplacesExistingFileWholly) {
     EXPECT_EQ(filesInFolder(), 1u);
 }
 
+// A link stays a link: the save writes the file at the end of its chain, in that file's folder.
+TEST_F(StoreFile, SaveOntoASymbolicLinkWritesTheFileItPointsTo) {
+    fs::create_directory(path("real"));
+    fs::create_symlink("real/old.twd", path("relative.twd"));
+    fs::create_symlink("relative.twd", path("chain.twd"));
+    fs::create_symlink(path("real/new.twd"), path("absolute.twd"));
+    const struct {
+        const char* link;
+        const char* target;
+    } cases[] = {{"relative.twd", "real/old.twd"},
+                 {"chain.twd", "real/old.twd"},
+                 {"absolute.twd", "real/new.twd"}}; // dangling: the target is made
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.link);
+        writeBytes(path("real/old.twd"), "old=1\r\n");
+        fs::remove(path("real/new.twd"));
+        storeWith("s=1").ConfigSave(path(c.link));
+
+        EXPECT_TRUE(fs::is_symlink(path(c.link)));
+        EXPECT_EQ(readBytes(path(c.target)), "s=1\r\n");
+        for (const auto& entry : fs::directory_iterator(path("real")))
+            EXPECT_TRUE(entry.path().filename() == "old.twd" ||
+                        entry.path().filename() == "new.twd")
+                << entry.path();
+    }
+}
+
+TEST_F(StoreFile, SaveOntoALinkIntoAMissingFolderIsPathNotFound) {
+    fs::create_symlink("gone/f.twd", path("dangling.twd"));
+    try {
+        storeWith("s=1").ConfigSave(path("dangling.twd"));
+        FAIL() << "no error";
+    } catch (const kiv::Error& e) {
+        EXPECT_EQ(e.number(), 76);
+        EXPECT_NE(e.description().find("gone/f.twd"), std::string::npos) << e.description();
+    }
+    EXPECT_TRUE(fs::is_symlink(path("dangling.twd")));
+    EXPECT_EQ(filesInFolder(), 1u);
+}
+
 TEST_F(StoreFile, FailedSaveReportsErrorAndLeavesStoreAndFolderAsTheyWere) {
     fs::create_directory(path("folder"));
     const FileCase cases[] = {
@@ -285,8 +327,7 @@ TEST_F(StoreFile, SaveCutShortLeavesOldFileIntact) {
 }
 
 TEST_F(StoreFile, ReadOnlyFileIsNeitherReadNorReplacedWithoutPermission) {
-    if (::geteuid() == 0)
-        GTEST_SKIP() << "permissions do not bind the superuser";
+    RUN_AS_UNPRIVILEGED_USER();
     writeBytes(path("locked.txt"), "a=1\r\n");
     fs::permissions(path("locked.txt"), fs::perms::owner_write, fs::perm_options::remove);
     EXPECT_EQ(errorNumberOf([&] { storeWith("b=2").ConfigSave(path("locked.txt")); }), 70);
