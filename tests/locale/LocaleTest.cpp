@@ -8,6 +8,7 @@
 #include "rom/RomReader.h"
 #include "rom/RomWriter.h"
 #include "rom/SampleRom.h"
+#include "tests/support/CommaLocale.h"
 
 #include <kiv/ConfigFile.h>
 
@@ -15,41 +16,12 @@
 #include <QTest>
 
 #include <clocale>
-#include <cstdlib>
 #include <filesystem>
 #include <string>
-#include <unistd.h>
 
 namespace fs = std::filesystem;
 
 namespace {
-
-constexpr const char* CommaLocale = "de_DE.UTF-8";
-
-const fs::path& workFolder() {
-    static const fs::path folder =
-        fs::temp_directory_path() / ("tw-locale-" + std::to_string(::getpid()));
-    return folder;
-}
-
-// Compiles the German locale into a folder of our own and points the C library at it, so that
-// nothing outside the test changes and no privileges are needed. Returns why it failed, or "".
-std::string prepareCommaLocale() {
-    const fs::path locales = workFolder() / "locales";
-    fs::create_directories(locales);
-    const std::string command = "localedef -i de_DE -f UTF-8 '" + (locales / CommaLocale).string() +
-                                "' >'" + (workFolder() / "localedef.log").string() + "' 2>&1";
-    if (std::system(command.c_str()) != 0)
-        return "localedef could not build " + std::string(CommaLocale) +
-               " (install the Debian package 'locales'); see " +
-               (workFolder() / "localedef.log").string();
-    ::setenv("LOCPATH", locales.c_str(), 1);
-    ::setenv("LC_ALL", CommaLocale, 1);
-    ::setenv("LANG", CommaLocale, 1);
-    return "";
-}
-
-std::string whyNoCommaLocale;
 
 // The sample ROM with pipe exits at pixel positions that are not whole cells.
 std::vector<uint8_t> romWithFractionalExits() {
@@ -80,12 +52,12 @@ class CommaLocaleTest : public QObject {
     Q_OBJECT
 
 private:
-    std::string path(const char* name) const { return (workFolder() / name).string(); }
+    std::string path(const char* name) const { return (commaLocaleFolder() / name).string(); }
 
 private slots:
     void initTestCase() {
-        if (!whyNoCommaLocale.empty())
-            QSKIP(whyNoCommaLocale.c_str());
+        if (!whyNoCommaLocale().empty())
+            QSKIP(whyNoCommaLocale().c_str());
         // The application has taken the locale over from the environment, and the C library's
         // own number reading is now broken for the document's texts.
         QVERIFY(std::string(std::setlocale(LC_NUMERIC, nullptr)).starts_with("de_DE"));
@@ -130,13 +102,13 @@ private slots:
 
     void cleanupTestCase() {
         std::error_code ignored;
-        fs::remove_all(workFolder(), ignored);
+        fs::remove_all(commaLocaleFolder(), ignored);
     }
 };
 
 int main(int argc, char** argv) {
     // Before the application exists: it reads the locale from the environment when it starts.
-    whyNoCommaLocale = prepareCommaLocale();
+    prepareCommaLocale();
     QApplication app(argc, argv);
     CommaLocaleTest test;
     return QTest::qExec(&test, argc, argv);
