@@ -1,26 +1,10 @@
 #include "WideText.h"
 
+#include "Utf8.h"
+
 namespace kiv::win {
 
 namespace {
-
-void appendUtf8(std::string& out, char32_t code) {
-    if (code < 0x80) {
-        out += static_cast<char>(code);
-    } else if (code < 0x800) {
-        out += static_cast<char>(0xC0 | (code >> 6));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else if (code < 0x10000) {
-        out += static_cast<char>(0xE0 | (code >> 12));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (code >> 18));
-        out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    }
-}
 
 bool isHigh(char32_t unit) {
     return unit >= 0xD800 && unit <= 0xDBFF;
@@ -48,9 +32,9 @@ std::string toUtf8(std::wstring_view text) {
         const char32_t unit = static_cast<char16_t>(text[i]);
         if (isHigh(unit) && i + 1 < text.size() && isLow(static_cast<char16_t>(text[i + 1]))) {
             const char32_t low = static_cast<char16_t>(text[++i]);
-            appendUtf8(out, 0x10000 + ((unit - 0xD800) << 10) + (low - 0xDC00));
+            utf8::append(out, 0x10000 + ((unit - 0xD800) << 10) + (low - 0xDC00));
         } else {
-            appendUtf8(out, unit);
+            utf8::append(out, unit);
         }
     }
     return out;
