@@ -2,6 +2,7 @@
 // reports how much room each world's screens take and, in builds with the editor, draws levels.
 
 #include "rom/DataUsage.h"
+#include "rom/ImportCheck.h"
 #include "rom/RomFile.h"
 #include "rom/RomReader.h"
 #include "rom/RomWriter.h"
@@ -134,6 +135,9 @@ int runBuild(const Args& args) {
     try {
         if (const std::string refusal = loadLevelData(args[2], kivLevel, kivSave); !refusal.empty())
             return fail(refusal);
+        // The window's Import makes the same check, so both refuse the same files, and a file
+        // the writer would loop over for ever or stop half-way through never reaches it.
+        rom::checkLevelData(kivLevel);
     } catch (const kiv::Error& e) {
         return failFile("import", args[2], e);
     }
