@@ -689,9 +689,9 @@ private slots:
         QTest::newRow("Screens_22=x") << "Screens_22=x" << Icon::Critical << "Screens_22";
         // Counts beyond the game's tables, or no whole numbers, are refused before anything
         // loops over them.
-        for (const char* line : {"Screens_11=2000000000", "Enemies_11=99999999999",
-                                 "Screens_11=-1", "Screens_11=1e3", "Enemies_21= 5",
-                                 "Screens_31=26", "Enemies_41=82"}) {
+        for (const char* line :
+             {"Screens_11=2000000000", "Enemies_11=99999999999", "Screens_11=-1", "Screens_11=1e3",
+              "Enemies_21= 5", "Screens_31=26", "Enemies_41=82"}) {
             const QString text = QString::fromLatin1(line);
             const qsizetype eq = text.indexOf('=');
             QTest::newRow(line) << text << Icon::Critical
