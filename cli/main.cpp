@@ -80,7 +80,7 @@ std::string loadLevelData(const std::string& path, kiv::ConfigFile& kivLevel,
                           kiv::ConfigFile& kivSave) {
     kivSave.ConfigLoad(path);
     if (kivSave.GetValue("Screens_11") == kiv::ConfigFile::NotFound)
-        return "Please import a valid Tarnwick Data file.";
+        return rom::NotLevelDataText;
     kivLevel.ConfigLoad(path);
     return "";
 }
@@ -133,11 +133,10 @@ int runBuild(const Args& args) {
         return failFile("load", args[1], e);
     }
     try {
-        if (const std::string refusal = loadLevelData(args[2], kivLevel, kivSave); !refusal.empty())
+        // The window's Import takes files the same way, so both refuse the same files.
+        if (const std::string refusal = rom::importLevelData(args[2], kivLevel, kivSave);
+            !refusal.empty())
             return fail(refusal);
-        // The window's Import makes the same check, so both refuse the same files, and a file
-        // the writer would loop over for ever or stop half-way through never reaches it.
-        rom::checkLevelData(kivLevel);
     } catch (const kiv::Error& e) {
         return failFile("import", args[2], e);
     }
