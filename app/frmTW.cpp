@@ -296,31 +296,21 @@ void frmTW::mnuFileImport_Click() {
     const QString file = chooseOpenFile(LevelDataFilter, QString());
     if (file.isEmpty())
         return;
-    try {
-        ws.kivSave.ConfigLoad(file.toStdString());
-    } catch (const kiv::Error& e) {
-        showFileError(QStringLiteral("Import Error"), QStringLiteral("import"), file,
-                      e.description(), e.number());
-        return;
-    }
-    if (ws.kivSave.GetValue(rom::screensKey("11")) == kiv::ConfigFile::NotFound) {
-        dialogs.message(this, QStringLiteral("Import Error"),
-                        QStringLiteral("Please import a valid Tarnwick Data file."),
-                        Dialogs::Icon::Exclamation);
-        return;
-    }
     // A value the writer cannot take would otherwise only come to light at the next Save As,
-    // after the document it replaced is gone.
+    // after the document it replaced is gone: the import checks the file before taking it.
     try {
-        rom::checkLevelData(ws.kivSave);
+        if (const std::string refusal =
+                rom::importLevelData(file.toStdString(), ws.kivLevel, ws.kivSave);
+            !refusal.empty()) {
+            dialogs.message(this, QStringLiteral("Import Error"), QString::fromStdString(refusal),
+                            Dialogs::Icon::Exclamation);
+            return;
+        }
     } catch (const kiv::Error& e) {
         showFileError(QStringLiteral("Import Error"), QStringLiteral("import"), file,
                       e.description(), e.number());
         return;
     }
-    // The checked file is already in the scratch store: taking it from there spares a second
-    // read that could fail half-way and leave the document empty.
-    ws.kivLevel.swap(ws.kivSave);
     screenEditor->selectFirstLevel();
     ws.sectionChanged.fill(true);
     ws.dataChanged = true;

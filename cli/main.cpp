@@ -2,6 +2,7 @@
 // reports how much room each world's screens take and, in builds with the editor, draws levels.
 
 #include "rom/DataUsage.h"
+#include "rom/ImportCheck.h"
 #include "rom/RomFile.h"
 #include "rom/RomReader.h"
 #include "rom/RomWriter.h"
@@ -79,7 +80,7 @@ std::string loadLevelData(const std::string& path, kiv::ConfigFile& kivLevel,
                           kiv::ConfigFile& kivSave) {
     kivSave.ConfigLoad(path);
     if (kivSave.GetValue("Screens_11") == kiv::ConfigFile::NotFound)
-        return "Please import a valid Tarnwick Data file.";
+        return rom::NotLevelDataText;
     kivLevel.ConfigLoad(path);
     return "";
 }
@@ -132,7 +133,9 @@ int runBuild(const Args& args) {
         return failFile("load", args[1], e);
     }
     try {
-        if (const std::string refusal = loadLevelData(args[2], kivLevel, kivSave); !refusal.empty())
+        // The window's Import takes files the same way, so both refuse the same files.
+        if (const std::string refusal = rom::importLevelData(args[2], kivLevel, kivSave);
+            !refusal.empty())
             return fail(refusal);
     } catch (const kiv::Error& e) {
         return failFile("import", args[2], e);

@@ -5,6 +5,7 @@
 #include "editor/ScreenImage.h"
 #include "editor/ScreenMarks.h"
 #include "editor/ScreenNumbering.h"
+#include "rom/Counts.h"
 #include "rom/LevelKeys.h"
 #include "rom/RomFile.h"
 #include "rom/RomLayout.h"
@@ -59,7 +60,7 @@ private:
     // The document keeps an enemy's screen two below the number the Screen Manager shows.
     void paintEnemies(QPainter& painter, int s) const {
         const std::string& level = numbering.curLevel;
-        const int count = numberOf(doc.GetValue(rom::enemiesKey(level)));
+        const int count = rom::shownEnemyCount(doc, level);
         for (int k = 1; k <= count; ++k) {
             if (valueOf(doc.GetValue(rom::enemyKey(level, "screen", k))) + 2 != s)
                 continue;
@@ -106,7 +107,7 @@ QImage levelImage(const kiv::ConfigFile& kivLevel, const PictureLibrary& picture
                   const std::string& level, bool withObjects) {
     if (std::find(rom::Levels.begin(), rom::Levels.end(), level) == rom::Levels.end())
         throw kiv::Error(kiv::errors::InvalidArgument, "There is no level '" + level + "'");
-    const int count = numberOf(kivLevel.GetValue(rom::screensKey(level)));
+    const int count = rom::shownScreenCount(kivLevel, level);
     if (count <= 0)
         throw kiv::Error(kiv::errors::InvalidArgument,
                          "Level " + rom::levelText(level) + " has no screens");

@@ -1,5 +1,7 @@
 #include "editor/ObjectCatalogue.h"
 
+#include "rom/Counts.h"
+
 #include <kiv/ConfigFile.h>
 
 #include <charconv>
@@ -22,7 +24,7 @@ namespace {
 void appendObjects(const kiv::ConfigFile& kivObjects, const std::string& countKey,
                    const std::string& codePrefix, const std::string& descPrefix,
                    std::vector<CatalogueObject>& out) {
-    const int count = numberOf(kivObjects.GetValue(countKey));
+    const int count = rom::boundedCount(kivObjects.GetValue(countKey), rom::CatalogueCapacity);
     for (int i = 1; i <= count; ++i) {
         const std::string n = std::to_string(i);
         out.push_back({kivObjects.GetValue(codePrefix + n), kivObjects.GetValue(descPrefix + n)});

@@ -6,6 +6,7 @@
 #include "editor/PictureLibrary.h"
 #include "editor/ScreenRenderer.h"
 #include "editor/Workspace.h"
+#include "rom/Counts.h"
 #include "rom/LevelKeys.h"
 #include "rom/RomLayout.h"
 #include "rom/RomReader.h"
@@ -231,7 +232,7 @@ void ScreenEditor::cmbLevel_Click() {
         // drawn once, below.
         const QSignalBlocker blocker(cmbScreen);
         cmbScreen->clear();
-        const int count = numberOf(ws.kivLevel.GetValue(rom::screensKey(current)));
+        const int count = rom::shownScreenCount(ws.kivLevel, current);
         for (int k = 1; k <= count; ++k)
             cmbScreen->addItem(qs(ws.kivLevel.GetValue(rom::screenKey(current, k))));
         cmbScreen->setCurrentIndex(0);

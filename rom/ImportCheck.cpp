@@ -1,5 +1,6 @@
 #include "rom/ImportCheck.h"
 
+#include "rom/Counts.h"
 #include "rom/DocumentValues.h"
 #include "rom/LevelKeys.h"
 #include "rom/RomImage.h"
@@ -77,6 +78,11 @@ void checkScreenReadsBack(const kiv::ConfigFile& doc, const std::string& level,
 } // namespace
 
 void checkLevelData(const kiv::ConfigFile& levelData) {
+    // The counts first: every later step loops over them.
+    for (std::string_view level : Levels) {
+        screenCount(levelData, level);
+        enemyCount(levelData, level);
+    }
     kiv::ConfigFile scratch;
     std::vector<uint8_t> image(RomSize, 0);
     // One section at a time: a world over its budget ends a save's writing, and would leave the
@@ -88,7 +94,7 @@ void checkLevelData(const kiv::ConfigFile& levelData) {
     }
     for (std::string_view view : Levels) {
         const std::string level(view);
-        const long count = decimalValue(levelData, screensKey(level));
+        const int count = screenCount(levelData, level);
         for (int k = 1; k <= count; ++k) {
             const std::string ref = levelData.GetValue(screenKey(level, k));
             if (levelData.GetValue(markerKey(level, ref)) == "Y" &&
@@ -96,6 +102,18 @@ void checkLevelData(const kiv::ConfigFile& levelData) {
                 checkScreenReadsBack(levelData, level, ref);
         }
     }
+}
+
+std::string importLevelData(const std::string& path, kiv::ConfigFile& kivLevel,
+                            kiv::ConfigFile& scratch) {
+    scratch.ConfigLoad(path);
+    if (scratch.GetValue(screensKey("11")) == kiv::ConfigFile::NotFound)
+        return NotLevelDataText;
+    checkLevelData(scratch);
+    // The checked file is already in the scratch store: taking it from there spares a second
+    // read that could fail half-way and leave the document empty.
+    kivLevel.swap(scratch);
+    return "";
 }
 
 } // namespace rom

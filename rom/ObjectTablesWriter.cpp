@@ -1,5 +1,6 @@
 #include "rom/ObjectTablesWriter.h"
 
+#include "rom/Counts.h"
 #include "rom/DocumentValues.h"
 #include "rom/LevelKeys.h"
 #include "rom/ObjectTablesReader.h"
@@ -39,12 +40,8 @@ std::string powerUpLevel(const kiv::ConfigFile& doc, int k) {
 } // namespace
 
 std::vector<uint8_t> saveEnemies(const kiv::ConfigFile& kivLevel, const std::string& level) {
-    const EnemyTable& table = enemyTable(level);
-    const long count = decimalValue(kivLevel, enemiesKey(level));
-    if (count > table.records)
-        throw kiv::Error(kiv::errors::SubscriptOutOfRange,
-                         "Subscript out of range: level " + levelText(level) + " has " +
-                             num(count) + " enemies, its table holds " + num(table.records));
+    enemyTable(level); // a name that is no level is refused, not taken for an empty table
+    const int count = enemyCount(kivLevel, level);
     std::vector<uint8_t> out;
     for (int k = 1; k <= count; ++k) {
         const long screen = decimalValue(kivLevel, enemyKey(level, "screen", k));

@@ -25,6 +25,9 @@ kiv::Error fileError(int err) {
     case EPERM:
     case EROFS:
         return kiv::Error::standard(kiv::errors::PermissionDenied);
+    case ENOSPC:
+    case EDQUOT:
+        return kiv::Error::standard(kiv::errors::DiskFull);
     default:
         return kiv::Error::standard(kiv::errors::PathFileAccess);
     }
@@ -79,8 +82,9 @@ public:
             throw fileError(errno);
         }
         fd_ = -1;
+        // The folder went away while the bytes were written.
         if (::rename(path_.c_str(), target.c_str()) != 0)
-            throw fileError(errno);
+            throw fileError(errno == ENOENT ? ENOTDIR : errno);
         path_.clear();
     }
 
@@ -138,6 +142,15 @@ void replaceFile(const std::string& path, const std::vector<uint8_t>& bytes) {
                                                             " is a link to " + target.string() +
                                                             ", whose folder does not exist");
         throw kiv::Error::standard(kiv::errors::PathNotFound);
+    }
+    // Renaming over a read-only file would succeed, as the folder allows it, and quietly undo
+    // the protection the user gave the file; it is refused as writing into it would be.
+    struct stat existing {};
+    if (::stat(target.c_str(), &existing) == 0) {
+        if (S_ISDIR(existing.st_mode))
+            throw kiv::Error::standard(kiv::errors::PathFileAccess);
+        if (::access(target.c_str(), W_OK) != 0)
+            throw fileError(errno);
     }
     TemporaryFile temporary(target);
     temporary.write(bytes);

@@ -15,7 +15,9 @@ std::vector<uint8_t> readWholeFile(const std::string& path);
 // Makes `path` hold exactly `bytes`: they are written to a new file in the same folder, flushed
 // to disk and renamed over `path`, so that `path` holds either its old content or the new one,
 // never a part. An existing file keeps its permissions. A symbolic link stays a link: the file it
-// points to is replaced, in that file's folder. On failure nothing is left behind.
+// points to is replaced, in that file's folder. An existing file that the user may not write is
+// refused with 70 (permission denied), as writing into it would be. On failure nothing is left
+// behind.
 void replaceFile(const std::string& path, const std::vector<uint8_t>& bytes);
 
 } // namespace rom

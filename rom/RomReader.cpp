@@ -1,5 +1,6 @@
 #include "rom/RomReader.h"
 
+#include "rom/Counts.h"
 #include "rom/LevelKeys.h"
 #include "rom/ObjectTablesReader.h"
 #include "rom/ScreenDecoder.h"
@@ -32,12 +33,9 @@ bool CheckDupScreen(const kiv::ConfigFile& kivLevel, const std::string& level,
     if (level.empty() || level.back() != '1')
         return false;
     const std::string secondLevel = level.substr(0, 1) + "2";
-    const std::string text = kivLevel.GetValue(screensKey(secondLevel));
-    long count = 0;
-    if (std::from_chars(text.data(), text.data() + text.size(), count).ec != std::errc())
-        return false;
-    for (long k = 1; k <= count; ++k)
-        if (kivLevel.GetValue(screenKey(secondLevel, static_cast<int>(k))) == screen)
+    const int count = shownScreenCount(kivLevel, secondLevel);
+    for (int k = 1; k <= count; ++k)
+        if (kivLevel.GetValue(screenKey(secondLevel, k)) == screen)
             return true;
     return false;
 }

@@ -1,5 +1,6 @@
 #include "rom/RomWriter.h"
 
+#include "rom/Counts.h"
 #include "rom/DocumentValues.h"
 #include "rom/LevelKeys.h"
 #include "rom/ObjectTablesWriter.h"
@@ -44,11 +45,7 @@ PointerBytes screenPointer(const kiv::ConfigFile& kivLevel, const kiv::ConfigFil
 void writePointerTable(std::vector<uint8_t>& image, const kiv::ConfigFile& kivLevel,
                        const kiv::ConfigFile& kivSave, const LevelTable& table) {
     const std::string level(table.level);
-    const long count = decimalValue(kivLevel, screensKey(level));
-    if (count > table.screens)
-        throw kiv::Error(kiv::errors::SubscriptOutOfRange,
-                         "Subscript out of range: level " + levelText(level) + " has " +
-                             num(count) + " screens, its table holds " + num(table.screens));
+    const int count = screenCount(kivLevel, level);
     for (int k = 1; k <= count; ++k) {
         const PointerBytes p = screenPointer(kivLevel, kivSave, level, k);
         put(image, table.first + 2 * (k - 1), std::array{p.lo, p.hi});

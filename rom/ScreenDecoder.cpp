@@ -67,6 +67,22 @@ long screenOffset(const RomImage& rom, const LevelTable& table, long pointerOffs
                          "A screen pointer of level " + levelText(table.level) +
                              " points outside the screen data of the ROM image (pointer at " +
                              "0x" + hexText(static_cast<unsigned>(pointerOffset)) + ")");
+    // The pointer tables are no screen data: decoding them would make up a screen out of
+    // pointers, and a save would then write that screen over the table.
+    const auto insideTables = [&](long at) {
+        for (const LevelTable& t : LevelTables)
+            if (at >= t.first && at <= t.last + 1)
+                return true;
+        for (const FirstScreensBlock& block : FirstScreensBlocks)
+            if (at >= block.offset && at < block.offset + 4)
+                return true;
+        return false;
+    };
+    if (insideTables(offset))
+        throw kiv::Error(ErrCorruptRomData,
+                         "A screen pointer of level " + levelText(table.level) +
+                             " points into the screen tables of the ROM image (pointer at " + "0x" +
+                             hexText(static_cast<unsigned>(pointerOffset)) + ")");
     return offset;
 }
 

@@ -1,5 +1,6 @@
 #include "rom/ScreenEncoder.h"
 
+#include "rom/Counts.h"
 #include "rom/DocumentValues.h"
 #include "rom/LevelKeys.h"
 #include "rom/RomReader.h"
@@ -135,7 +136,7 @@ int32_t GenkivSave(const kiv::ConfigFile& kivLevel, kiv::ConfigFile& kivSave,
     const std::string saved = savedKey(level);
     const std::string savePrefix = saveItemPrefix(level);
     kivSave.WriteValue(saved, "0");
-    const long count = decimalValue(kivLevel, screensKey(level));
+    const int count = screenCount(kivLevel, level);
     for (int k = 1; k <= count; ++k) {
         const std::string ref = kivLevel.GetValue(screenKey(level, k));
         if (kivLevel.GetValue(markerKey(level, ref)) != "Y" ||

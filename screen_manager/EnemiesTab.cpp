@@ -5,6 +5,7 @@
 #include "editor/ScreenMarks.h"
 #include "editor/ScreenNumbering.h"
 #include "editor/Workspace.h"
+#include "rom/Counts.h"
 #include "rom/LevelKeys.h"
 #include "screen_manager/ChoiceBox.h"
 #include "screen_manager/FieldText.h"
@@ -96,7 +97,7 @@ void EnemiesTab::addScreenNumber(int number) {
 
 void EnemiesTab::fillList() {
     const std::string& nn = numbering.curLevel;
-    const int count = static_cast<int>(valueOf(document(rom::enemiesKey(nn))));
+    const int count = rom::shownEnemyCount(ws.kivLevel, nn);
     for (int k = 1; k <= count; ++k) {
         const QString type = document(rom::enemyKey(nn, "type", k));
         const QString stored = document(rom::enemyKey(nn, "screen", k));
@@ -113,7 +114,7 @@ void EnemiesTab::fillList() {
     Tab2SortMainList();
 
     QStringList descriptions;
-    const int kinds = static_cast<int>(valueOf(catalogue("Enemies")));
+    const int kinds = rom::boundedCount(sm::ss(catalogue("Enemies")), rom::CatalogueCapacity);
     for (int i = 1; i <= kinds; ++i)
         descriptions << catalogue("DescE" + rom::num(i));
     cmbType->addChoices(descriptions);
@@ -169,7 +170,7 @@ void EnemiesTab::paintEnemies(PictureBox& box, int s) const {
 }
 
 QString EnemiesTab::Tab2GetEnemyInfo(const QString& hexType, const QString& descType) const {
-    const int count = static_cast<int>(valueOf(catalogue("Enemies")));
+    const int count = rom::boundedCount(sm::ss(catalogue("Enemies")), rom::CatalogueCapacity);
     for (int i = 1; i <= count; ++i) {
         const std::string n = rom::num(i);
         if (!hexType.isEmpty()) {

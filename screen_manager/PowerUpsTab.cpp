@@ -4,6 +4,7 @@
 #include "editor/ScreenMarks.h"
 #include "editor/ScreenNumbering.h"
 #include "editor/Workspace.h"
+#include "rom/Counts.h"
 #include "rom/LevelKeys.h"
 #include "rom/RomLayout.h"
 #include "screen_manager/ChoiceBox.h"
@@ -95,7 +96,7 @@ void PowerUpsTab::fillList() {
     Tab3SortMainList();
 
     QStringList descriptions;
-    const int kinds = static_cast<int>(valueOf(catalogue("PowerUps")));
+    const int kinds = rom::boundedCount(sm::ss(catalogue("PowerUps")), rom::CatalogueCapacity);
     for (int i = 1; i <= kinds; ++i)
         descriptions << catalogue("DescP" + rom::num(i));
     cmbTypeP->addChoices(descriptions);
@@ -147,7 +148,7 @@ void PowerUpsTab::paintPowerUps(PictureBox& box, int s) const {
 }
 
 QString PowerUpsTab::Tab3GetPowerUpInfo(const QString& numType, const QString& descType) const {
-    const int count = static_cast<int>(valueOf(catalogue("PowerUps")));
+    const int count = rom::boundedCount(sm::ss(catalogue("PowerUps")), rom::CatalogueCapacity);
     for (int i = 1; i <= count; ++i) {
         const std::string n = rom::num(i);
         if (!numType.isEmpty()) {

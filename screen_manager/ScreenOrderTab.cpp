@@ -2,6 +2,7 @@
 
 #include "editor/ScreenNumbering.h"
 #include "editor/Workspace.h"
+#include "rom/Counts.h"
 #include "rom/LevelKeys.h"
 #include "screen_manager/FieldText.h"
 #include "screen_manager/TabWidgets.h"
@@ -106,8 +107,7 @@ void ScreenOrderTab::Tab1ReplaceButton() {
 }
 
 void ScreenOrderTab::Tab1WriteKIV() {
-    const int count = static_cast<int>(
-        sm::valueOf(sm::qs(ws.kivLevel.GetValue(rom::screensKey(numbering.curLevel)))));
+    const int count = rom::shownScreenCount(ws.kivLevel, numbering.curLevel);
     for (int k = 1; k <= count; ++k) {
         const int idx = k - 1 + numbering.sharedScreens;
         // A missing screen never moves, so its key stays missing.

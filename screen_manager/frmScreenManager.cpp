@@ -5,6 +5,7 @@
 #include "editor/ScreenRenderer.h"
 #include "editor/WaitCursor.h"
 #include "editor/Workspace.h"
+#include "rom/Counts.h"
 #include "rom/LevelKeys.h"
 #include "screen_manager/EnemiesTab.h"
 #include "screen_manager/FieldText.h"
@@ -126,8 +127,7 @@ void frmScreenManager::connectHandlers() {
 }
 
 void frmScreenManager::Form_Load() {
-    const int count = static_cast<int>(
-        sm::valueOf(qs(ws.kivLevel.GetValue(rom::screensKey(numbering.curLevel)))));
+    const int count = rom::shownScreenCount(ws.kivLevel, numbering.curLevel);
     for (int i = 1; i <= count + numbering.sharedScreens; ++i) {
         const int s = numbering.numberOffset + i;
         tabOrder->addScreen(s, qs(numbering.referenceOf(ws.kivLevel, s)));

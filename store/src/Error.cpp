@@ -19,6 +19,8 @@ Error Error::standard(int32_t number) {
         return Error(number, "Type mismatch");
     case errors::FileNotFound:
         return Error(number, "File not found");
+    case errors::DiskFull:
+        return Error(number, "Disk full");
     case errors::PermissionDenied:
         return Error(number, "Permission denied");
     case errors::PathFileAccess:

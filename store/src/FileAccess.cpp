@@ -34,6 +34,9 @@ Error errorFor(int err, const std::string& path) {
     case EACCES:
     case EPERM:
         return Error::standard(errors::PermissionDenied);
+    case ENOSPC:
+    case EDQUOT:
+        return Error::standard(errors::DiskFull);
     default:
         return Error::standard(errors::PathFileAccess);
     }
@@ -76,14 +79,13 @@ TempFile createBeside(const std::string& path) {
     }
 }
 
-void writeAll(int fd, std::string_view bytes) {
+void writeAll(int fd, const std::string& path, std::string_view bytes) {
     while (!bytes.empty()) {
         const ssize_t written = ::write(fd, bytes.data(), bytes.size());
         if (written < 0) {
             if (errno == EINTR)
                 continue;
-            throw Error::standard(errno == EACCES || errno == EPERM ? errors::PermissionDenied
-                                                                    : errors::PathFileAccess);
+            throw errorFor(errno, path);
         }
         bytes.remove_prefix(static_cast<std::size_t>(written));
     }
@@ -165,11 +167,11 @@ void replaceWith(const std::string& linkOrPath, std::string_view bytes) {
         throw errorFor(errno, path); // a read-only file stays as it is
 
     TempFile temp = createBeside(path);
-    writeAll(temp.fd(), bytes);
+    writeAll(temp.fd(), path, bytes);
     if (exists)
         ::fchmod(temp.fd(), existing.st_mode & 07777);
     if (::fsync(temp.fd()) != 0 || temp.close() != 0)
-        throw Error::standard(errors::PathFileAccess);
+        throw errorFor(errno, path);
     if (::rename(temp.path().c_str(), path.c_str()) != 0)
         throw errorFor(errno, path);
     temp.release();

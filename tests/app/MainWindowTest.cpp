@@ -619,6 +619,16 @@ private slots:
         QTest::newRow("bad cell value") << "cell x" << Icon::Critical << "\"x\"";
         QTest::newRow("cell value 300") << "cell 300" << Icon::Critical << "\"300\"";
         QTest::newRow("Screens_22=x") << "Screens_22=x" << Icon::Critical << "Screens_22";
+        // Counts beyond the game's tables, or no whole numbers, are refused before anything
+        // loops over them.
+        for (const char* line :
+             {"Screens_11=2000000000", "Enemies_11=99999999999", "Screens_11=-1", "Screens_11=1e3",
+              "Enemies_21= 5", "Screens_31=26", "Enemies_41=82"}) {
+            const QString text = QString::fromLatin1(line);
+            const qsizetype eq = text.indexOf('=');
+            QTest::newRow(line) << text << Icon::Critical
+                                << text.left(eq) + " holds \"" + text.mid(eq + 1) + "\"";
+        }
         QTest::newRow("no Screens_11")
             << "no Screens_11" << Icon::Exclamation << "Please import a valid Tarnwick Data file.";
         QTest::newRow("253 starts a run") << "253 alone" << Icon::Critical << "_0_4 holds 253";
@@ -642,8 +652,9 @@ private slots:
                 doc.WriteValue(cell, "x");
             else if (change == "cell 300")
                 doc.WriteValue(cell, "300");
-            else if (change == "Screens_22=x")
-                doc.WriteValue("Screens_22", "x");
+            else if (change.contains('='))
+                doc.WriteValue(change.section('=', 0, 0).toStdString(),
+                               change.section('=', 1).toStdString());
             else if (change == "no Screens_11")
                 doc.DelKey("Screens_11");
             else if (change == "253 alone") {

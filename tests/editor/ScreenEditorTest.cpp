@@ -108,6 +108,30 @@ private slots:
         ws.reset();
     }
 
+    // A document whose count runs far past the level's table (edited by hand, or damaged) lists
+    // no more screens than the table holds, and a count that is no number lists none.
+    void aHugeScreenCountListsOnlyWhatTheTableHolds_data() {
+        QTest::addColumn<QString>("count");
+        QTest::addColumn<int>("listed");
+        QTest::newRow("two billion") << "2000000000" << 17;
+        QTest::newRow("beyond any integer") << "99999999999999999999" << 17;
+        QTest::newRow("exponent") << "1e300" << 17;
+        QTest::newRow("negative") << "-5" << 0;
+        QTest::newRow("no number") << "nan" << 0;
+    }
+    void aHugeScreenCountListsOnlyWhatTheTableHolds() {
+        QFETCH(QString, count);
+        QFETCH(int, listed);
+        ws->kivLevel.WriteValue(rom::screensKey("11"), count.toStdString());
+        chooseLevel("1-2");
+        chooseLevel("1-1");
+        QCOMPARE(cmbScreen()->count(), listed);
+        if (listed > 0) {
+            QCOMPARE(cmbScreen()->itemText(0), QStringLiteral("40000"));
+            QCOMPARE(cmbScreen()->itemText(3), QStringLiteral("[NOT FOUND]"));
+        }
+    }
+
     void startsLockedWithTheListedLayout() {
         Workspace fresh;
         ScreenEditor locked(fresh, pictures, *dialogs);

@@ -346,6 +346,28 @@ TEST_F(Saving, AnUnwritableFolderIsPermissionDenied) {
     EXPECT_FALSE(std::filesystem::exists(outFile));
 }
 
+// The folder would let a rename replace the file, but the file itself says it is not to be
+// written: the save is refused as the store's ConfigSave refuses it, and the file keeps its bytes.
+TEST_F(Saving, AReadOnlyOutputFileIsPermissionDenied) {
+    RUN_AS_UNPRIVILEGED_USER();
+    for (const bool throughLink : {false, true}) {
+        SCOPED_TRACE(throughLink ? "through a symbolic link" : "the file itself");
+        const std::string kept = folder.path("kept.gb");
+        writeBytes(kept, {1, 2, 3});
+        std::filesystem::permissions(kept, std::filesystem::perms::owner_read);
+        std::filesystem::remove(folder.path("link.gb"));
+        if (throughLink)
+            std::filesystem::create_symlink("kept.gb", folder.path("link.gb"));
+        outFile = throughLink ? folder.path("link.gb") : kept;
+        const SaveOutcome outcome = save(AllSections);
+        EXPECT_EQ(outcome.kind, SaveOutcome::Kind::Failed);
+        EXPECT_EQ(outcome.errorNumber, kiv::errors::PermissionDenied);
+        EXPECT_EQ(readBytes(kept), (std::vector<uint8_t>{1, 2, 3}));
+        std::filesystem::permissions(kept, std::filesystem::perms::owner_all);
+        EXPECT_EQ(folder.entries().size(), throughLink ? 3u : 2u); // no temporary file left
+    }
+}
+
 TEST_F(Saving, AnOpenedFileTooShortForAnImageIsRefused) {
     writeBytes(romFile, std::vector<uint8_t>(original.begin(), original.begin() + 1000));
     const SaveOutcome outcome = save(SectionFlags{});

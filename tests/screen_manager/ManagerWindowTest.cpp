@@ -102,6 +102,16 @@ private slots:
         QCOMPARE(pixel(*sm, 3, at.x() + probe.x(), at.y() + probe.y()), enemy.pixelColor(probe));
     }
 
+    // Counts far past the game's tables (a damaged document) open a window whose lists hold no
+    // more than the tables do, instead of looping for billions of entries.
+    void hugeCountsOpenWithBoundedLists() {
+        fx->set(rom::screensKey("11"), "2000000000");
+        fx->set(rom::enemiesKey("11"), "99999999999");
+        auto sm = fx->open("1-1");
+        QCOMPARE(sm->findChild<QListWidget*>("lstScreens")->count(), rom::LevelTables[0].screens);
+        QCOMPARE(sm->enemiesTab().list()->topLevelItemCount(), rom::EnemyTables[0].records);
+    }
+
     void editsRedrawOnlyWithAutoRefresh() {
         markLevel11();
         auto sm = fx->open("1-1");

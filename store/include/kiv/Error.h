@@ -15,7 +15,7 @@ public:
     const std::string& description() const noexcept { return description_; }
 
     // Builds an error with the standard wording for one of the platform's numbers
-    // (5, 6, 9, 13, 53, 70, 75, 76).
+    // (5, 6, 9, 13, 53, 61, 70, 75, 76).
     static Error standard(int32_t number);
 
 private:
@@ -29,6 +29,7 @@ inline constexpr int32_t Overflow = 6;
 inline constexpr int32_t SubscriptOutOfRange = 9;
 inline constexpr int32_t TypeMismatch = 13;
 inline constexpr int32_t FileNotFound = 53;
+inline constexpr int32_t DiskFull = 61;
 inline constexpr int32_t PermissionDenied = 70;
 inline constexpr int32_t PathFileAccess = 75;
 inline constexpr int32_t PathNotFound = 76;
