@@ -146,8 +146,12 @@ int32_t GenkivSave(const kiv::ConfigFile& kivLevel, kiv::ConfigFile& kivSave,
         kivSave.SetItemAdd(saved, savePrefix, ref);
         kivSave.WriteValue(screenRefKey(ref),
                            num(screenRef + static_cast<long>(saveBuffer.size())));
-        // The second level of the world encodes this screen later and takes over its ScreenRef.
-        if (!CheckDupScreen(kivLevel, level, ref))
+        // The second level of the world encodes this screen later and takes over its ScreenRef,
+        // but only when it holds a design of it: a second level that merely lists the screen
+        // encodes nothing, and this level's pointers would name whatever is encoded next.
+        const std::string secondLevel = cat({level.substr(0, 1), "2"});
+        if (!CheckDupScreen(kivLevel, level, ref) ||
+            kivLevel.GetValue(markerKey(secondLevel, ref)) != "Y")
             screenData(kivLevel, level, ref, saveBuffer);
     }
     return screenRef;

@@ -40,7 +40,8 @@ void screenData(const kiv::ConfigFile& kivLevel, const std::string& level,
 
 // Encodes every distinct screen that `level` holds a design of, in playing order, and records in
 // kivSave where each begins ("ScreenRef_" R = screenRef + offset in the buffer). A first level's
-// screen that its world's second level also lists is left to the second level. Returns screenRef.
+// screen that its world's second level also lists and designs is left to the second level.
+// Returns screenRef.
 int32_t GenkivSave(const kiv::ConfigFile& kivLevel, kiv::ConfigFile& kivSave,
                    const std::string& level, int32_t screenRef, SaveBuffer& saveBuffer);
 

@@ -7,7 +7,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth fonts-dejavu-core
-    locales
+    locales clang libclang-rt-14-dev
 )
 # kiv.dll: the MinGW-w64 cross compiler, its IDL compiler, the system IDL files (from Wine's
 # development files) and Wine to register and run it. Their recommends (32-bit Wine, fonts,

@@ -166,7 +166,7 @@ void SlotTable::write(const std::string& name, const std::string& value) {
         // The usual case while a store fills: the lowest free slot is the new top one.
         if (slots_.size() >= Capacity)
             throw Error::standard(errors::SubscriptOutOfRange);
-        slots_.emplace_back(name, value);
+        slots_.push_back(Slot{name, value});
         indexNew(lastSlot(), hash, at);
         return;
     }
@@ -189,7 +189,7 @@ void SlotTable::append(std::string name, std::string value) {
     const uint32_t hash = hashOf(name);
     const std::size_t at = locate(name, hash);
     const auto slot = static_cast<int32_t>(slots_.size());
-    slots_.emplace_back(std::move(name), std::move(value));
+    slots_.push_back(Slot{std::move(name), std::move(value)});
     if (tags_[at] == 0) {
         indexNew(slot, hash, at);
         return;
