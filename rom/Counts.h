@@ -5,8 +5,6 @@
 // through these functions, never straight from its text: a damaged or hand-edited document with
 // a count of billions must neither hang the program nor write past a table.
 
-#include "rom/Counts.h"
-
 #include <kiv/ConfigFile.h>
 
 #include <string>

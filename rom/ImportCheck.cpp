@@ -75,13 +75,24 @@ void checkScreenReadsBack(const kiv::ConfigFile& doc, const std::string& level,
     }
 }
 
+void requireWholeTable(int count, int capacity, const std::string& key, const char* items) {
+    if (count != capacity)
+        throw kiv::Error(kiv::errors::SubscriptOutOfRange,
+                         "Subscript out of range: " + key + " holds \"" + num(count) +
+                             "\", but the game's table holds " + num(capacity) + " " + items);
+}
+
 } // namespace
 
 void checkLevelData(const kiv::ConfigFile& levelData) {
-    // The counts first: every later step loops over them.
+    // The counts first: every later step loops over them. A save writes exactly as many
+    // pointers and records as they say into tables of a fixed size, so a shorter list would leave
+    // the rest of a table pointing at whatever now lies where the old data was.
     for (std::string_view level : Levels) {
-        screenCount(levelData, level);
-        enemyCount(levelData, level);
+        requireWholeTable(screenCount(levelData, level), screenCapacity(level), screensKey(level),
+                          "screens");
+        requireWholeTable(enemyCount(levelData, level), enemyCapacity(level), enemiesKey(level),
+                          "enemies");
     }
     kiv::ConfigFile scratch;
     std::vector<uint8_t> image(RomSize, 0);

@@ -28,6 +28,18 @@ uint8_t decimalByte(const kiv::ConfigFile& doc, const std::string& key) {
     return toByte(static_cast<double>(decimalValue(doc, key)), key);
 }
 
+// The first byte of a power-up or pipe record: the game takes 0xFF there for the end of a level's
+// records, so a record starting with it would end its level early and shift every later one.
+uint8_t recordStart(const kiv::ConfigFile& doc, const std::string& key) {
+    const uint8_t byte = decimalByte(doc, key);
+    if (byte == Separator)
+        throw kiv::Error(kiv::errors::InvalidArgument,
+                         "Invalid value: " + key +
+                             " holds 255, which the game reads as the end "
+                             "of a level's records");
+    return byte;
+}
+
 std::string powerUpLevel(const kiv::ConfigFile& doc, int k) {
     const std::string key = powerUpKey("level", k);
     std::string level = doc.GetValue(key);
@@ -75,7 +87,7 @@ std::array<uint8_t, PowerUpBytes> savePowerUps(const kiv::ConfigFile& kivLevel) 
         if (level > 0)
             table[p++] = Separator;
         for (const int k : recordsOf[level]) {
-            table[p++] = decimalByte(kivLevel, powerUpKey("screen", k));
+            table[p++] = recordStart(kivLevel, powerUpKey("screen", k));
             table[p++] = decimalByte(kivLevel, powerUpKey("x", k));
             table[p++] = decimalByte(kivLevel, powerUpKey("type", k));
         }
@@ -92,7 +104,7 @@ std::array<uint8_t, PipeBytes> savePipes(const kiv::ConfigFile& kivLevel) {
             const std::string exitX = pipeKey(level, "exitx", k);
             const std::string exitY = pipeKey(level, "exity", k);
             const std::array<uint8_t, PipeRecordBytes> record = {
-                decimalByte(kivLevel, pipeKey(level, "entryscreen", k)),
+                recordStart(kivLevel, pipeKey(level, "entryscreen", k)),
                 decimalByte(kivLevel, pipeKey(level, "entryx", k)),
                 decimalByte(kivLevel, pipeKey(level, "bonusscreen", k)),
                 decimalByte(kivLevel, pipeKey(level, "exitscreen", k)),

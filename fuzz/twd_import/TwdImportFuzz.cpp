@@ -5,12 +5,11 @@
 // position (the image gives its screens new references), the cells of each screen in the screen
 // order, the enemies, the power-ups and the pipes.
 //
-// The import check lives inside the command-line tool; its few lines are repeated here.
-//
 // Run it with: twd_import_fuzz -max_len=16384 corpus/
 
 #include "rom/DataUsage.h"
 #include "rom/DocumentValues.h"
+#include "rom/ImportCheck.h"
 #include "rom/LevelKeys.h"
 #include "rom/ObjectTablesReader.h"
 #include "rom/RomReader.h"
@@ -63,7 +62,8 @@ bool lists(const kiv::ConfigFile& doc, std::string_view level, const std::string
 
 // The level whose design of `ref` the save writes for every level of the region that lists it:
 // the last one in the region's order that lists it and holds a design of it.
-std::string designOwner(const kiv::ConfigFile& doc, std::string_view level, const std::string& ref) {
+std::string designOwner(const kiv::ConfigFile& doc, std::string_view level,
+                        const std::string& ref) {
     const rom::Region& region = regionOf(level);
     std::string owner;
     for (int i = 0; i < region.levelCount; ++i) {
@@ -141,8 +141,8 @@ void comparePipes(const kiv::ConfigFile& imported, const rom::RomImage& image) {
                 check(rom::decimalValue(imported, rom::pipeKey(level, field, k)) ==
                       rom::decimalValue(saved, rom::pipeKey(level, field, k)));
             // Exits are whole pixels: byte / 8 - bias, the document may round to them.
-            for (const auto& [field, bias] : {std::pair{"exitx", rom::PipeExitXBias},
-                                              std::pair{"exity", rom::PipeExitYBias}}) {
+            for (const auto& [field, bias] :
+                 {std::pair{"exitx", rom::PipeExitXBias}, std::pair{"exity", rom::PipeExitYBias}}) {
                 const std::string key = rom::pipeKey(level, field, k);
                 check(rom::toByte((rom::numberValue(imported, key) + bias) * 8, key) ==
                       rom::toByte((rom::numberValue(saved, key) + bias) * 8, key));
@@ -157,18 +157,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::ofstream(file, std::ios::binary | std::ios::trunc)
         .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
 
-    // The import: the file must hold Screens_11 before it replaces the document.
+    // The import, as the window and the command-line tool make it.
     kiv::ConfigFile kivLevel;
     kiv::ConfigFile kivSave;
     try {
-        kivSave.ConfigLoad(file);
+        if (!rom::importLevelData(file, kivLevel, kivSave).empty())
+            return 0;
     } catch (const kiv::Error& e) {
         checkClear(e);
         return 0;
     }
-    if (kivSave.GetValue("Screens_11") == kiv::ConfigFile::NotFound)
-        return 0;
-    kivLevel.ConfigLoad(file);
 
     rom::DataUsage usage;
     try {

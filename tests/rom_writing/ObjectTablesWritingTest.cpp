@@ -187,7 +187,10 @@ INSTANTIATE_TEST_SUITE_P(
                       BadValue{"PowerUp_level_9", "15", kiv::errors::TypeMismatch},
                       BadValue{"Pipe_33_exitx_2", "31", kiv::errors::Overflow},
                       BadValue{"Pipe_33_exity_1", "1,5", kiv::errors::TypeMismatch},
-                      BadValue{"Pipe_41_entryx_1", "0x10", kiv::errors::TypeMismatch}));
+                      BadValue{"Pipe_41_entryx_1", "0x10", kiv::errors::TypeMismatch},
+                      // 255 starting a record would read back as the end of its level's records.
+                      BadValue{"PowerUp_screen_40", "255", kiv::errors::InvalidArgument},
+                      BadValue{"Pipe_22_entryscreen_2", "255", kiv::errors::InvalidArgument}));
 
 TEST(TableValue, MissingKeyIsNamed) {
     kiv::ConfigFile doc = sampleDocument();
