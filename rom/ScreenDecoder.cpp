@@ -71,7 +71,7 @@ long screenOffset(const RomImage& rom, const LevelTable& table, long pointerOffs
     // pointers, and a save would then write that screen over the table.
     const auto insideTables = [&](long at) {
         for (const LevelTable& t : LevelTables)
-            if (at >= t.first && at <= t.last + 1)
+            if (at >= t.first && at <= t.last)
                 return true;
         for (const FirstScreensBlock& block : FirstScreensBlocks)
             if (at >= block.offset && at < block.offset + 4)

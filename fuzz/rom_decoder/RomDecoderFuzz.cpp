@@ -141,6 +141,17 @@ struct Baseline {
     }
 };
 
+// Pointer tables and first-screens blocks hold pointers, never a screen's data.
+bool inScreenTables(long offset) {
+    for (const rom::LevelTable& t : rom::LevelTables)
+        if (offset >= t.first && offset <= t.last)
+            return true;
+    for (const rom::FirstScreensBlock& block : rom::FirstScreensBlocks)
+        if (offset >= block.offset && offset < block.offset + 4)
+            return true;
+    return false;
+}
+
 // The decoder's view of one screen must be the plain decoder's, cell for cell.
 void checkScreen(const rom::RomImage& rom, long offset) {
     const PlainScreen plain = plainDecode(rom.bytes(), offset);
@@ -175,7 +186,7 @@ void checkLevel(const rom::RomImage& rom, const rom::LevelTable& table) {
     for (long at = table.first; at <= table.last && fits; at += 2) {
         const long offset = pointerTarget(image, table, at);
         screens.push_back(offset);
-        if (offset < 0x4000 || offset >= static_cast<long>(image.size()))
+        if (offset < 0x4000 || offset >= static_cast<long>(image.size()) || inScreenTables(offset))
             fits = false;
         else if (!designs.count(offset))
             fits = designs.emplace(offset, plainDecode(image, offset)).first->second.fits;
