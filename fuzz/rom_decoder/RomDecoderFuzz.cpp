@@ -318,7 +318,7 @@ void checkPatched(const rom::RomImage& rom, const Baseline& base, const std::vec
                 check(rom::screenOffset(rom, table, at) == offset);
             } catch (const kiv::Error& e) {
                 check(e.number() == rom::ErrCorruptRomData &&
-                      (offset < 0x4000 || offset >= rom::RomSize));
+                      (offset < 0x4000 || offset >= rom::RomSize || inScreenTables(offset)));
                 break;
             }
             checkOnce(offset);
