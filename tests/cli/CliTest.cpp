@@ -1,6 +1,7 @@
 #include "rom/LevelKeys.h"
 #include "rom/RomLayout.h"
 #include "rom/SampleRom.h"
+#include "tests/support/FileText.h"
 
 #include <kiv/ConfigFile.h>
 
@@ -24,21 +25,6 @@ struct CliRun {
     std::string out;
     std::string err;
 };
-
-std::string readText(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-std::string quoted(const std::string& arg) {
-    std::string out = "'";
-    for (char c : arg)
-        if (c == '\'')
-            out.append("'\\''");
-        else
-            out.push_back(c);
-    return out + "'";
-}
 
 class Cli : public ::testing::Test {
 protected:

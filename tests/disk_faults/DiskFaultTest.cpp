@@ -8,6 +8,7 @@
 #include "rom/RomReader.h"
 #include "rom/RomWriter.h"
 #include "rom/SampleRom.h"
+#include "tests/support/FileText.h"
 
 #include <kiv/ConfigFile.h>
 #include <kiv/Error.h>
@@ -66,23 +67,8 @@ public:
     Fault& operator=(const Fault&) = delete;
 };
 
-std::string readText(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 void writeText(const fs::path& path, const std::string& text) {
     std::ofstream(path, std::ios::binary) << text;
-}
-
-std::string quoted(const std::string& arg) {
-    std::string out = "'";
-    for (char c : arg)
-        if (c == '\'')
-            out.append("'\\''");
-        else
-            out.push_back(c);
-    return out + "'";
 }
 
 class DiskFaults : public ::testing::Test {
