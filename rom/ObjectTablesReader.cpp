@@ -13,32 +13,8 @@ constexpr uint8_t TypeBits = 0x7F;
 
 } // namespace
 
-std::string eighthsText(int eighths) {
-    const long magnitude = std::labs(eighths);
-    std::string text = eighths < 0 ? "-" : "";
-    text += num(magnitude / 8);
-    const int thousandths = (magnitude % 8) * 125;
-    if (thousandths != 0) {
-        std::string fraction = num(thousandths);
-        fraction.insert(0, 3 - fraction.size(), '0');
-        fraction.erase(fraction.find_last_not_of('0') + 1);
-        text += "." + fraction;
-    }
-    return text;
-}
-
 std::string pipeExitText(uint8_t byte, int bias) {
     return eighthsText(byte - 8 * bias);
-}
-
-std::string hexText(unsigned value) {
-    static const char digits[] = "0123456789ABCDEF";
-    std::string text;
-    do {
-        text.insert(text.begin(), digits[value & 0xF]);
-        value >>= 4;
-    } while (value != 0);
-    return text;
 }
 
 void loadEnemies(const RomImage& rom, const EnemyTable& table, kiv::ConfigFile& kivLevel) {

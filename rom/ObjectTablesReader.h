@@ -1,5 +1,6 @@
 #pragma once
 
+#include "rom/Numbers.h"
 #include "rom/RomImage.h"
 #include "rom/RomLayout.h"
 
@@ -14,15 +15,8 @@ namespace rom {
 inline constexpr int PipeExitXBias = 2;
 inline constexpr int PipeExitYBias = 5;
 
-// A number of eighths as exact decimal text: whole numbers without a point ("5", "-3"),
-// fractions with a point and no trailing zeros ("5.125", "-0.5").
-std::string eighthsText(int eighths);
-
 // The document's text of a pipe exit byte: byte / 8 - bias, exactly.
 std::string pipeExitText(uint8_t byte, int bias);
-
-// Upper-case hexadecimal without leading zeros ("0", "7F").
-std::string hexText(unsigned value);
 
 // One level's enemy records: screen index and position from byte 0, byte 1 as hexadecimal,
 // type and hard-mode flag from byte 2.
