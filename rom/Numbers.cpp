@@ -2,7 +2,9 @@
 
 #include "rom/LevelKeys.h"
 
+#include <cmath>
 #include <cstdlib>
+#include <limits>
 
 namespace rom {
 
@@ -51,7 +53,12 @@ double leadingNumber(std::string_view text) {
 }
 
 int leadingWhole(std::string_view text) {
-    return static_cast<int>(leadingNumber(text));
+    const double number = leadingNumber(text);
+    // Out-of-range text (say, from an edited data file) must not overflow the conversion.
+    if (!std::isfinite(number) || number < std::numeric_limits<int>::min() ||
+        number > std::numeric_limits<int>::max())
+        return 0;
+    return static_cast<int>(number);
 }
 
 int leadingHex(std::string_view text) {

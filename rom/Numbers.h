@@ -13,7 +13,7 @@ namespace rom {
 // without a number reads as 0.
 double leadingNumber(std::string_view text);
 
-// The whole part of leadingNumber ("49.7" gives 49).
+// The whole part of leadingNumber ("49.7" gives 49); 0 for a number no int can hold.
 int leadingWhole(std::string_view text);
 
 // `text` read as hexadecimal digits (as leadingNumber("&H" + text)).

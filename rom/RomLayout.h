@@ -135,6 +135,7 @@ enum Section : int {
     SectionPipes = 5,
     SectionCount = 6,
 };
+using SectionFlags = std::array<bool, SectionCount>;
 
 // The screen section of a level's world: "1" -> 0, "2"/"4" -> 1, "3" -> 2.
 constexpr int screenSectionOfWorld(char worldDigit) {

@@ -11,8 +11,6 @@
 
 namespace rom {
 
-using SectionFlags = std::array<bool, SectionCount>;
-
 // What a save came to. The texts are the ones the user sees.
 struct SaveOutcome {
     enum class Kind { Saved, Refused, Failed };

@@ -1,0 +1,68 @@
+#pragma once
+
+// The level document as the program edits it: the store `kivLevel` (which stays the document,
+// read and written whole by load, save, import and export) with typed operations over it. Each
+// operation marks the sections a save must rewrite and the document as changed, so no caller
+// keeps that bookkeeping itself.
+
+#include "rom/LevelRecords.h"
+#include "rom/RomLayout.h"
+
+#include <kiv/ConfigFile.h>
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace rom {
+
+class LevelDocument {
+public:
+    // The whole document, for passes over every key (save, export, usage, drawing).
+    const kiv::ConfigFile& kivLevel() const { return kivLevel_; }
+
+    // ---- Cells: an object code, or nothing where the cell is empty ----
+    std::optional<int> cell(LevelId level, const std::string& ref, int x, int y) const;
+    void setCell(LevelId level, const std::string& ref, int x, int y, std::optional<int> code);
+    void clearScreen(LevelId level, const std::string& ref);
+
+    // ---- Records ----
+    std::vector<ScreenRef> screenOrder(LevelId level) const;
+    void setScreenOrder(LevelId level, const std::vector<ScreenRef>& refs);
+    std::vector<EnemyRecord> enemies(LevelId level) const;
+    void setEnemies(LevelId level, const std::vector<EnemyRecord>& records);
+    std::vector<PowerUpRecord> powerUps() const;
+    void setPowerUps(const std::vector<PowerUpRecord>& records);
+    std::vector<PipeRecord> pipes(LevelId level) const;
+    void setPipes(LevelId level, const std::vector<PipeRecord>& records);
+
+    // ---- Whole documents ----
+    // Reads the ROM at `path` into a fresh store that replaces the document only on success;
+    // the document then holds no unsaved changes. Throws kiv::Error.
+    void loadROM(const std::string& path);
+    // Imports the level-data file `path` through the import check (see ImportCheck.h); on success
+    // every section is marked changed. Returns the refusal text, "" once imported.
+    std::string importFile(const std::string& path);
+    // Writes the document as a level-data file. Throws kiv::Error.
+    void exportFile(const std::string& path) const;
+
+    // ---- Unsaved changes ----
+    bool dataChanged() const { return dataChanged_; }
+    const SectionFlags& sectionChanged() const { return sectionChanged_; }
+    void markChanged(int section);
+    void markAllChanged();
+    // After a Save As: the sections stay marked, as the next save writes them again.
+    void markSaved() { dataChanged_ = false; }
+    // After opening a ROM: nothing is unsaved.
+    void forgetChanges();
+
+private:
+    kiv::ConfigFile kivLevel_;
+    kiv::ConfigFile scratch_; // import check
+    bool dataChanged_ = false;
+    SectionFlags sectionChanged_{};
+};
+
+} // namespace rom
