@@ -42,7 +42,7 @@ private:
         } else if (block_ == Block::Picture) {
             addRow(line);
         } else if (line.front() == '#') {
-            return;
+            // a comment
         } else if (block_ == Block::Legend) {
             addColour(line);
         } else if (line == "legend") {
@@ -54,7 +54,7 @@ private:
 
     void addColour(const std::string& line) {
         const char c = line.front();
-        if (c == ' ' || c < ' ' || c > '~')
+        if (c <= ' ' || c > '~')
             fail("a legend line starts with its character, which is printable and not a space");
         if (line.size() < 9 || line[1] != ' ' || line[2] != '#' ||
             (line.size() > 9 && line[9] != ' '))
