@@ -6,7 +6,7 @@
 #include "rom/RomFile.h"
 #include "rom/RomReader.h"
 #include "rom/RomWriter.h"
-#include "rom/SampleRom.h"
+#include "sample/SampleRom.h"
 
 #include <kiv/ConfigFile.h>
 

@@ -2,8 +2,8 @@
 // document, beside a decode of the same screens into plain arrays.
 
 #include "rom/RomReader.h"
-#include "rom/SampleRom.h"
 #include "rom/ScreenDecoder.h"
+#include "sample/SampleRom.h"
 
 #include <benchmark/benchmark.h>
 

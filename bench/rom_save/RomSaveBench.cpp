@@ -4,7 +4,7 @@
 #include "rom/DataUsage.h"
 #include "rom/RomReader.h"
 #include "rom/RomWriter.h"
-#include "rom/SampleRom.h"
+#include "sample/SampleRom.h"
 
 #include <benchmark/benchmark.h>
 

@@ -25,8 +25,8 @@
 #include "rom/ObjectTablesReader.h"
 #include "rom/ObjectTablesWriter.h"
 #include "rom/RomImage.h"
-#include "rom/SampleRom.h"
 #include "rom/ScreenDecoder.h"
+#include "sample/SampleRom.h"
 
 #include <algorithm>
 #include <array>

@@ -14,8 +14,8 @@
 #include "rom/ObjectTablesReader.h"
 #include "rom/RomReader.h"
 #include "rom/RomWriter.h"
-#include "rom/SampleRom.h"
 #include "rom/ScreenDecoder.h"
+#include "sample/SampleRom.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -2,16 +2,11 @@
 
 #include <QImage>
 
-#include <vector>
+#include <string>
 
-// One numbered picture of the program.
+// One numbered picture of the program, and where its art was read.
 struct Picture {
     int id;
     QImage image;
+    std::string place; // "file:line" of the picture's heading
 };
-
-// The universal object pictures (numbered by code), the world pictures (1000 x world + code)
-// and the fallback picture.
-std::vector<Picture> objectPictures();
-// The enemy pictures, numbered 600 + enemy code.
-std::vector<Picture> enemyPictures();

@@ -4,7 +4,7 @@
 #include "editor/ScreenEditor.h"
 #include "rom/LevelKeys.h"
 #include "rom/RomReader.h"
-#include "rom/SampleRom.h"
+#include "sample/SampleRom.h"
 #include "screen_manager/ChoiceBox.h"
 #include "screen_manager/frmScreenManager.h"
 #include "tests/support/DocumentEntries.h"

@@ -9,7 +9,7 @@
 #include "rom/RomImage.h"
 #include "rom/RomLayout.h"
 #include "rom/RomReader.h"
-#include "rom/SampleRom.h"
+#include "sample/SampleRom.h"
 
 #include <kiv/ConfigFile.h>
 #include <kiv/Error.h>

@@ -1,6 +1,6 @@
 #include "rom/LevelKeys.h"
 #include "rom/RomLayout.h"
-#include "rom/SampleRom.h"
+#include "sample/SampleRom.h"
 #include "tests/support/FileText.h"
 
 #include <kiv/ConfigFile.h>

@@ -7,7 +7,7 @@
 #include "rom/RomFile.h"
 #include "rom/RomReader.h"
 #include "rom/RomWriter.h"
-#include "rom/SampleRom.h"
+#include "sample/SampleRom.h"
 #include "tests/support/FileText.h"
 
 #include <kiv/ConfigFile.h>

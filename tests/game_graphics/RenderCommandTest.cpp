@@ -4,7 +4,7 @@
 #include "editor/ScreenMarks.h"
 #include "rom/LevelKeys.h"
 #include "rom/RomReader.h"
-#include "rom/SampleRom.h"
+#include "sample/SampleRom.h"
 
 #include <kiv/ConfigFile.h>
 

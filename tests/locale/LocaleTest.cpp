@@ -7,7 +7,7 @@
 #include "rom/RomLayout.h"
 #include "rom/RomReader.h"
 #include "rom/RomWriter.h"
-#include "rom/SampleRom.h"
+#include "sample/SampleRom.h"
 #include "tests/support/CommaLocale.h"
 
 #include <kiv/ConfigFile.h>

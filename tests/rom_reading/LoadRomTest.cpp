@@ -2,7 +2,7 @@
 
 #include "rom/LevelKeys.h"
 #include "rom/RomReader.h"
-#include "rom/SampleRom.h"
+#include "sample/SampleRom.h"
 
 #include <gtest/gtest.h>
 

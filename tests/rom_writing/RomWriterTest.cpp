@@ -6,7 +6,7 @@
 #include "rom/LevelKeys.h"
 #include "rom/RomReader.h"
 #include "rom/RomWriter.h"
-#include "rom/SampleRom.h"
+#include "sample/SampleRom.h"
 
 #include <gtest/gtest.h>
 

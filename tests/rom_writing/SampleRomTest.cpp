@@ -4,8 +4,8 @@
 #include "rom/LevelKeys.h"
 #include "rom/RomLayout.h"
 #include "rom/RomReader.h"
-#include "rom/SampleRom.h"
 #include "rom/TileGraphics.h"
+#include "sample/SampleRom.h"
 
 #include <gtest/gtest.h>
 

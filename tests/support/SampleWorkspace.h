@@ -13,7 +13,7 @@
 //     rom::loadROM(writeSampleRom(dir.path()).toStdString(), ws.kivLevel);
 
 #include "editor/Workspace.h"
-#include "rom/SampleRom.h"
+#include "sample/SampleRom.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -5,7 +5,7 @@
 #include "rom/DataUsage.h"
 #include "rom/LevelKeys.h"
 #include "rom/RomWriter.h"
-#include "rom/SampleRom.h"
+#include "sample/SampleRom.h"
 #include "tests/support/ModalWindows.h"
 #include "tests/support/SampleWorkspace.h"
 #include "tests/support/ScriptedDialogs.h"

@@ -1,6 +1,6 @@
 #include "rom/TileGraphics.h"
 #include "rom/RomLayout.h"
-#include "rom/SampleRom.h"
+#include "sample/SampleRom.h"
 
 #include <gtest/gtest.h>
 
