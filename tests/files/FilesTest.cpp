@@ -20,15 +20,15 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class Files : public testing::Test {
+class FileLayer : public testing::Test {
 protected:
-    Files() {
+    FileLayer() {
         fs::remove_all(folder_);
         fs::create_directories(folder_);
         write("plain.txt", "a=1\r\n");
         fs::create_directory(path("folder"));
     }
-    ~Files() override { fs::remove_all(folder_); }
+    ~FileLayer() override { fs::remove_all(folder_); }
 
     std::string path(const std::string& name) const {
         return name.empty() ? "" : (folder_ / name).string();
@@ -63,7 +63,7 @@ int32_t numberOf(const std::function<void()>& action) {
     return 0;
 }
 
-TEST_F(Files, ReadingReportsWhyTheFileCannotBeRead) {
+TEST_F(FileLayer, ReadingReportsWhyTheFileCannotBeRead) {
     const Situation situations[] = {
         {"missing.txt", kiv::errors::FileNotFound},
         {"no-folder/file.txt", kiv::errors::PathNotFound},
@@ -78,7 +78,7 @@ TEST_F(Files, ReadingReportsWhyTheFileCannotBeRead) {
     }
 }
 
-TEST_F(Files, ReplacingReportsWhyTheFileCannotBeWrittenAndLeavesTheFolderAsItWas) {
+TEST_F(FileLayer, ReplacingReportsWhyTheFileCannotBeWrittenAndLeavesTheFolderAsItWas) {
     const Situation situations[] = {
         {"no-folder/file.txt", kiv::errors::PathNotFound},
         {"plain.txt/file.txt", kiv::errors::PathNotFound},
@@ -95,7 +95,7 @@ TEST_F(Files, ReplacingReportsWhyTheFileCannotBeWrittenAndLeavesTheFolderAsItWas
     }
 }
 
-TEST_F(Files, ReadsEveryByteOrTheFirstOnes) {
+TEST_F(FileLayer, ReadsEveryByteOrTheFirstOnes) {
     std::string bytes;
     for (int b = 0; b < 256; ++b)
         bytes += static_cast<char>(b);
@@ -107,7 +107,7 @@ TEST_F(Files, ReadsEveryByteOrTheFirstOnes) {
     EXPECT_EQ(files::readWhole(path("empty.bin")), "");
 }
 
-TEST_F(Files, ReplacingKeepsThePermissionsAndLeavesOnlyTheFile) {
+TEST_F(FileLayer, ReplacingKeepsThePermissionsAndLeavesOnlyTheFile) {
     const auto mode = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
     fs::permissions(path("plain.txt"), mode);
     files::replace(path("plain.txt"), std::string("new\0bytes", 9));
@@ -119,7 +119,7 @@ TEST_F(Files, ReplacingKeepsThePermissionsAndLeavesOnlyTheFile) {
     EXPECT_EQ(entries(), (std::vector<std::string>{"folder", "made.txt", "plain.txt"}));
 }
 
-TEST_F(Files, ALoopOfLinksIsRefusedAndStaysAsItWas) {
+TEST_F(FileLayer, ALoopOfLinksIsRefusedAndStaysAsItWas) {
     fs::create_symlink("second.txt", path("first.txt"));
     fs::create_symlink("first.txt", path("second.txt"));
     try {
