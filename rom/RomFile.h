@@ -1,8 +1,10 @@
 #pragma once
 
-// Whole-file reading and writing for saves. Failures throw kiv::Error with the platform's file
-// error numbers (53 file not found, 70 permission denied, 75 path/file access, 76 path not found).
+// Whole-file reading and writing for the codec, over the file layer the store shares
+// (store/files). Failures throw kiv::Error with the platform's file error numbers (53 file not
+// found, 61 disk full, 70 permission denied, 75 path/file access, 76 path not found).
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -11,6 +13,9 @@ namespace rom {
 
 // Every byte of the file at `path`.
 std::vector<uint8_t> readWholeFile(const std::string& path);
+
+// The first `count` bytes of the file at `path`, or all of them when it is shorter.
+std::vector<uint8_t> readFileStart(const std::string& path, std::size_t count);
 
 // Makes `path` hold exactly `bytes`: they are written to a new file in the same folder, flushed
 // to disk and renamed over `path`, so that `path` holds either its old content or the new one,

@@ -30,6 +30,9 @@ Error errorFor(DWORD err) {
     case ERROR_LOCK_VIOLATION:
     case ERROR_WRITE_PROTECT:
         return Error::standard(errors::PermissionDenied);
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL:
+        return Error::standard(errors::DiskFull);
     default:
         return Error::standard(errors::PathFileAccess);
     }
@@ -122,7 +125,7 @@ void replaceWith(const std::string& path, std::string_view bytes) {
         bytes.remove_prefix(written);
     }
     if (!FlushFileBuffers(temp.get()) || !temp.close())
-        throw fail(Error::standard(errors::PathFileAccess));
+        throw fail(errorFor(GetLastError()));
     if (!MoveFileExW(tempName.c_str(), target.c_str(),
                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         throw fail(errorFor(GetLastError()));
