@@ -30,7 +30,7 @@ public:
     bool Form_Load(const QString& programFolder, const QString& commandLine);
 
     // Reads the ROM at `path` into the level document. On success `path` becomes the opened
-    // ROM and the editing controls are enabled; on failure the user is told and the previous
+    // ROM, nothing is unsaved and the editing controls are enabled; on failure the user is told and the previous
     // document, caption and controls stay as they were.
     bool loadROM(const QString& path);
     // Save As: writes the document into a copy of the opened ROM chosen by the user.
