@@ -7,11 +7,8 @@
 #include "editor/LevelImage.h"
 #include "editor/ScreenEditor.h"
 #include "editor/WaitCursor.h"
-#include "rom/DataUsage.h"
-#include "rom/ImportCheck.h"
-#include "rom/LevelKeys.h"
-#include "rom/RomReader.h"
 #include "rom/RomWriter.h"
+#include "screen_manager/ManagerWorkspace.h"
 #include "screen_manager/frmScreenManager.h"
 
 #include <QCloseEvent>
@@ -50,7 +47,6 @@ frmTW::frmTW(Dialogs& dialogs, QWidget* parent)
     createMenus();
 
     connect(screenEditor->managerButton(), &QPushButton::clicked, this, &frmTW::cmdManager_Click);
-    connect(screenEditor, &ScreenEditor::screenEdited, this, &frmTW::markChanged);
     connect(screenEditor, &ScreenEditor::documentShown, this, &frmTW::refreshUsage);
 }
 
@@ -108,7 +104,7 @@ void frmTW::createMenus() {
 bool frmTW::Form_Load(const QString& programFolder, const QString& commandLine) {
     const QString catalogue = programFolder + QStringLiteral("/Objects.txt");
     try {
-        ws.kivObjects.ConfigLoad(catalogue.toStdString());
+        ws.loadCatalogue(catalogue.toStdString());
     } catch (const kiv::Error& e) {
         dialogs.message(this, Caption,
                         QStringLiteral("Unable to load the object catalogue '%1' - %2, %3")
@@ -125,16 +121,15 @@ bool frmTW::Form_Load(const QString& programFolder, const QString& commandLine) 
 bool frmTW::loadROM(const QString& path) {
     WaitCursor wait;
     try {
-        rom::loadROM(path.toStdString(), ws.kivLevel);
+        ws.openROM(path.toStdString());
     } catch (const kiv::Error& e) {
         wait.restore();
         showFileError(QStringLiteral("Load ROM Error"), QStringLiteral("load"), path,
                       e.description(), e.number());
         return false;
     }
-    ws.romFile = path.toStdString();
     setWindowTitle(Caption + QStringLiteral(" - ") + path);
-    gameGraphics->useRom(ws.romFile);
+    gameGraphics->useRom(ws.romPath());
     screenEditor->selectFirstLevel();
     enableRomCommands();
     return true;
@@ -157,17 +152,15 @@ void frmTW::saveROM() {
                         Dialogs::Icon::Exclamation);
         return;
     }
-    const QString outPath = chooseSaveFile(RomFilter, qs(rom::proposeSaveName(ws.romFile)));
+    const QString outPath = chooseSaveFile(RomFilter, qs(rom::proposeSaveName(ws.romPath())));
     if (outPath.isEmpty())
         return;
 
     WaitCursor wait;
-    const rom::SaveOutcome outcome =
-        rom::saveROM(ws.romFile, outPath.toStdString(), ws.kivLevel, ws.kivSave, ws.sectionChanged);
+    const rom::SaveOutcome outcome = ws.saveROM(outPath.toStdString());
     wait.restore();
     switch (outcome.kind) {
     case rom::SaveOutcome::Kind::Saved:
-        ws.dataChanged = false;
         dialogs.message(this, QStringLiteral("ROM Saved"), qs(outcome.message),
                         Dialogs::Icon::Information);
         break;
@@ -182,33 +175,13 @@ void frmTW::saveROM() {
     }
 }
 
-void frmTW::markChanged(int section) {
-    ws.sectionChanged[section] = true;
-    ws.dataChanged = true;
-}
-
 void frmTW::refreshUsage() {
-    if (!ws.romFile.empty())
-        meter->refresh(ws.kivLevel);
-}
-
-void frmTW::applyScreenManagerChanges() {
-    const auto take = [this](bool& flag, int section) {
-        if (flag) {
-            markChanged(section);
-            flag = false;
-        }
-    };
-    const QString level = screenEditor->levelText();
-    if (!level.isEmpty())
-        take(ws.smChanged, rom::screenSectionOfWorld(level.front().toLatin1()));
-    take(ws.smEnemyChanged, rom::SectionEnemies);
-    take(ws.smPowerUpChanged, rom::SectionPowerUps);
-    take(ws.smPipeChanged, rom::SectionPipes);
+    if (ws.hasRom())
+        meter->refresh(ws.document().kivLevel());
 }
 
 bool frmTW::askToSaveChanges() {
-    if (!ws.dataChanged)
+    if (!ws.document().dataChanged())
         return true;
     switch (dialogs.message(
         this, QStringLiteral("Save Changes"),
@@ -216,7 +189,7 @@ bool frmTW::askToSaveChanges() {
         Dialogs::Icon::Question, Dialogs::Buttons::YesNoCancel)) {
     case Dialogs::Answer::Yes:
         saveROM();
-        return !ws.dataChanged;
+        return !ws.document().dataChanged();
     case Dialogs::Answer::No:
         return true;
     default:
@@ -254,10 +227,8 @@ void frmTW::mnuFileOpen_Click() {
     if (!askToSaveChanges())
         return;
     const QString path = chooseOpenFile(RomFilter, lastFileName);
-    if (path.isEmpty() || !loadROM(path))
-        return;
-    ws.sectionChanged.fill(false);
-    ws.dataChanged = false;
+    if (!path.isEmpty())
+        loadROM(path);
 }
 
 void frmTW::mnuFileSave_Click() {
@@ -269,7 +240,7 @@ void frmTW::mnuFileExport_Click() {
     if (file.isEmpty())
         return;
     try {
-        ws.kivLevel.ConfigSave(file.toStdString());
+        ws.document().exportFile(file.toStdString());
     } catch (const kiv::Error& e) {
         showFileError(QStringLiteral("Export Error"), QStringLiteral("export"), file,
                       e.description(), e.number());
@@ -282,7 +253,8 @@ void frmTW::mnuFileExportImage_Click() {
         return;
     try {
         const WaitCursor wait;
-        saveLevelImage(levelImage(ws.kivLevel, pictures, screenEditor->level(), true),
+        saveLevelImage(levelImage(ws.document().kivLevel(), pictures,
+                                  std::string(screenEditor->level().key()), true),
                        file.toStdString());
     } catch (const kiv::Error& e) {
         showFileError(QStringLiteral("Export Error"), QStringLiteral("export"), file,
@@ -299,8 +271,7 @@ void frmTW::mnuFileImport_Click() {
     // A value the writer cannot take would otherwise only come to light at the next Save As,
     // after the document it replaced is gone: the import checks the file before taking it.
     try {
-        if (const std::string refusal =
-                rom::importLevelData(file.toStdString(), ws.kivLevel, ws.kivSave);
+        if (const std::string refusal = ws.document().importFile(file.toStdString());
             !refusal.empty()) {
             dialogs.message(this, QStringLiteral("Import Error"), QString::fromStdString(refusal),
                             Dialogs::Icon::Exclamation);
@@ -312,8 +283,6 @@ void frmTW::mnuFileImport_Click() {
         return;
     }
     screenEditor->selectFirstLevel();
-    ws.sectionChanged.fill(true);
-    ws.dataChanged = true;
 }
 
 void frmTW::mnuFileExit_Click() {
@@ -330,7 +299,7 @@ void frmTW::mnuToolsDataCheck_Click() {
     std::string report;
     try {
         WaitCursor wait;
-        report = rom::dataUsage(ws.kivLevel, ws.kivSave).message;
+        report = ws.dataUsage().message;
     } catch (const kiv::Error& e) {
         dialogs.message(this, DataCheckTitle,
                         QStringLiteral("Unable to check the world data usage - %1, %2")
@@ -348,9 +317,10 @@ void frmTW::mnuHelpAbout_Click() {
 }
 
 void frmTW::cmdManager_Click() {
-    frmScreenManager manager(ws, *screenEditor, pictures, this);
+    ManagerWorkspace managed(ws);
+    frmScreenManager manager(managed, *screenEditor, pictures, this);
     manager.exec();
-    applyScreenManagerChanges();
+    managed.markChanges(ws.document(), screenEditor->level());
 }
 
 void frmTW::Form_Unload(QCloseEvent* event) {

@@ -30,19 +30,16 @@ public:
     bool Form_Load(const QString& programFolder, const QString& commandLine);
 
     // Reads the ROM at `path` into the level document. On success `path` becomes the opened
-    // ROM and the editing controls are enabled; on failure the user is told and the previous
+    // ROM, nothing is unsaved and the editing controls are enabled; on failure the user is told and the previous
     // document, caption and controls stay as they were.
     bool loadROM(const QString& path);
     // Save As: writes the document into a copy of the opened ROM chosen by the user.
     void saveROM();
 
-    // Turns the Screen Manager's sm* flags into section flags and the unsaved-changes flag.
-    void applyScreenManagerChanges();
-
     Workspace& workspace() { return ws; }
     ScreenEditor* editor() const { return screenEditor; }
     UsageMeter* usageMeter() const { return meter; }
-    QString romFile() const { return QString::fromStdString(ws.romFile); }
+    QString romFile() const { return QString::fromStdString(ws.romPath()); }
 
 public slots:
     void mnuFileOpen_Click();
@@ -65,7 +62,6 @@ private:
     QAction* addAction(QMenu* menu, const char* name, const QString& caption,
                        const QKeySequence& shortcut, void (frmTW::*handler)());
     void enableRomCommands();
-    void markChanged(int section);
     // Every change of the document ends with the editor showing it again, so that is when the
     // meter measures; before a ROM is read there is nothing to measure.
     void refreshUsage();

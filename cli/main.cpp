@@ -2,9 +2,8 @@
 // reports how much room each world's screens take and, in builds with the editor, draws levels.
 
 #include "rom/DataUsage.h"
-#include "rom/ImportCheck.h"
+#include "rom/LevelDocument.h"
 #include "rom/RomFile.h"
-#include "rom/RomReader.h"
 #include "rom/RomWriter.h"
 #include "sample/SampleRom.h"
 
@@ -74,17 +73,6 @@ bool endsWithTwd(const std::string& path) {
     return ext == ".twd";
 }
 
-// Loads a level-data file into `kivLevel` if it is one: it must hold the key Screens_11.
-// Returns an error message, or "" on success.
-std::string loadLevelData(const std::string& path, kiv::ConfigFile& kivLevel,
-                          kiv::ConfigFile& kivSave) {
-    kivSave.ConfigLoad(path);
-    if (kivSave.GetValue("Screens_11") == kiv::ConfigFile::NotFound)
-        return rom::NotLevelDataText;
-    kivLevel.ConfigLoad(path);
-    return "";
-}
-
 int runSample(const Args& args) {
     uint32_t seed = 1;
     if (args.size() == 4 && args[2] == "--seed") {
@@ -107,14 +95,14 @@ int runSample(const Args& args) {
 int runExport(const Args& args) {
     if (args.size() != 3)
         return wrongUsage("export takes a ROM file and an output file.");
-    kiv::ConfigFile kivLevel;
+    rom::LevelDocument document;
     try {
-        rom::loadROM(args[1], kivLevel);
+        document.loadROM(args[1]);
     } catch (const kiv::Error& e) {
         return failFile("load", args[1], e);
     }
     try {
-        kivLevel.ConfigSave(args[2]);
+        document.exportFile(args[2]);
     } catch (const kiv::Error& e) {
         return failFile("export", args[2], e);
     }
@@ -125,24 +113,23 @@ int runExport(const Args& args) {
 int runBuild(const Args& args) {
     if (args.size() != 4)
         return wrongUsage("build takes a ROM file, a level-data file and an output file.");
-    kiv::ConfigFile kivLevel;
-    kiv::ConfigFile kivSave;
+    rom::LevelDocument document;
     try {
-        rom::loadROM(args[1], kivLevel);
+        document.loadROM(args[1]);
     } catch (const kiv::Error& e) {
         return failFile("load", args[1], e);
     }
     try {
         // The window's Import takes files the same way, so both refuse the same files.
-        if (const std::string refusal = rom::importLevelData(args[2], kivLevel, kivSave);
-            !refusal.empty())
+        if (const std::string refusal = document.importFile(args[2]); !refusal.empty())
             return fail(refusal);
     } catch (const kiv::Error& e) {
         return failFile("import", args[2], e);
     }
-    rom::SectionFlags all;
-    all.fill(true);
-    const rom::SaveOutcome outcome = rom::saveROM(args[1], args[3], kivLevel, kivSave, all);
+    // The import marked every section, so the whole document is written.
+    kiv::ConfigFile kivSave;
+    const rom::SaveOutcome outcome =
+        rom::saveROM(args[1], args[3], document.kivLevel(), kivSave, document.sectionChanged());
     switch (outcome.kind) {
     case rom::SaveOutcome::Kind::Saved:
         std::cout << plainLines(outcome.message) << '\n';
@@ -160,21 +147,21 @@ int runUsage(const Args& args) {
     if (args.size() != 2)
         return wrongUsage("usage takes one ROM or level-data file.");
     const std::string& path = args[1];
-    kiv::ConfigFile kivLevel;
-    kiv::ConfigFile kivSave;
+    rom::LevelDocument document;
     try {
         if (endsWithTwd(path)) {
-            if (const std::string refusal = loadLevelData(path, kivLevel, kivSave);
-                !refusal.empty())
+            // Measured only once it passed the same import check as build and the window.
+            if (const std::string refusal = document.importFile(path); !refusal.empty())
                 return fail(refusal);
         } else {
-            rom::loadROM(path, kivLevel);
+            document.loadROM(path);
         }
     } catch (const kiv::Error& e) {
         return failFile(endsWithTwd(path) ? "import" : "load", path, e);
     }
     try {
-        std::cout << plainLines(rom::dataUsage(kivLevel, kivSave).message) << '\n';
+        kiv::ConfigFile kivSave;
+        std::cout << plainLines(rom::dataUsage(document.kivLevel(), kivSave).message) << '\n';
     } catch (const kiv::Error& e) {
         return fail("Unable to check the data usage of '" + path + "' - " + e.description() + ", " +
                     std::to_string(e.number()));

@@ -1,12 +1,12 @@
 #include "editor/LevelImage.h"
 
-#include "editor/ObjectCatalogue.h"
 #include "editor/PictureLibrary.h"
 #include "editor/ScreenImage.h"
 #include "editor/ScreenMarks.h"
 #include "editor/ScreenNumbering.h"
 #include "rom/Counts.h"
 #include "rom/LevelKeys.h"
+#include "rom/Numbers.h"
 #include "rom/RomFile.h"
 #include "rom/RomLayout.h"
 
@@ -17,22 +17,8 @@
 #include <QPainter>
 
 #include <algorithm>
-#include <charconv>
 
 namespace {
-
-// The number at the start of a document value, fractions kept (pipe exits may have one).
-double valueOf(const std::string& text) {
-    double value = 0;
-    std::from_chars(text.data(), text.data() + text.size(), value);
-    return value;
-}
-
-int hexValueOf(const std::string& text) {
-    int value = 0;
-    std::from_chars(text.data(), text.data() + text.size(), value, 16);
-    return value;
-}
 
 QImage enemyPicture(const PictureLibrary& pictures, int type) {
     const QImage picture = pictures.enemyPicture(type);
@@ -62,13 +48,13 @@ private:
         const std::string& level = numbering.curLevel;
         const int count = rom::shownEnemyCount(doc, level);
         for (int k = 1; k <= count; ++k) {
-            if (valueOf(doc.GetValue(rom::enemyKey(level, "screen", k))) + 2 != s)
+            if (rom::leadingNumber(doc.GetValue(rom::enemyKey(level, "screen", k))) + 2 != s)
                 continue;
-            const QImage picture =
-                enemyPicture(pictures, hexValueOf(doc.GetValue(rom::enemyKey(level, "type", k))));
+            const QImage picture = enemyPicture(
+                pictures, rom::leadingHex(doc.GetValue(rom::enemyKey(level, "type", k))));
             const QString position =
                 QString::fromStdString(doc.GetValue(rom::enemyKey(level, "y", k)));
-            const double x = valueOf(doc.GetValue(rom::enemyKey(level, "x", k)));
+            const double x = rom::leadingNumber(doc.GetValue(rom::enemyKey(level, "x", k)));
             painter.drawImage(marks::enemyTopLeft(picture, x, position), picture);
         }
     }
@@ -76,9 +62,9 @@ private:
     void paintPowerUps(QPainter& painter, int s) const {
         for (int k = 1; k <= rom::PowerUpCount; ++k) {
             if (doc.GetValue(rom::powerUpKey("level", k)) != numbering.curLevel ||
-                valueOf(doc.GetValue(rom::powerUpKey("screen", k))) != s)
+                rom::leadingNumber(doc.GetValue(rom::powerUpKey("screen", k))) != s)
                 continue;
-            const double x = valueOf(doc.GetValue(rom::powerUpKey("x", k)));
+            const double x = rom::leadingNumber(doc.GetValue(rom::powerUpKey("x", k)));
             painter.fillRect(marks::powerUpBar(x), marks::PowerUpColor);
         }
     }
@@ -86,7 +72,7 @@ private:
     void paintPipes(QPainter& painter, int s) const {
         for (int k = 1; k <= rom::PipesPerLevel; ++k) {
             const auto field = [&](const char* name) {
-                return valueOf(doc.GetValue(rom::pipeKey(numbering.curLevel, name, k)));
+                return rom::leadingNumber(doc.GetValue(rom::pipeKey(numbering.curLevel, name, k)));
             };
             if (field("entryscreen") == s)
                 painter.fillRect(marks::pipeEntryBar(field("entryx")), marks::PipeColor);

@@ -1,13 +1,12 @@
 #include "editor/ScreenEditor.h"
 
 #include "editor/Dialogs.h"
-#include "editor/ObjectCatalogue.h"
 #include "editor/PictureBox.h"
 #include "editor/PictureLibrary.h"
 #include "editor/ScreenRenderer.h"
 #include "editor/Workspace.h"
-#include "rom/Counts.h"
 #include "rom/LevelKeys.h"
+#include "rom/Numbers.h"
 #include "rom/RomLayout.h"
 #include "rom/RomReader.h"
 
@@ -24,6 +23,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
+
+#include <optional>
 
 namespace {
 
@@ -203,20 +204,11 @@ void ScreenEditor::selectFirstLevel() {
 }
 
 QString ScreenEditor::levelText() const {
-    return cmbLevel->currentText();
-}
-
-std::string ScreenEditor::level() const {
-    return rom::levelFromText(cmbLevel->currentText().toStdString());
+    return qs(level_.text());
 }
 
 std::string ScreenEditor::screen() const {
     return cmbScreen->currentText().toStdString();
-}
-
-int ScreenEditor::section() const {
-    const std::string current = level();
-    return rom::screenSectionOfWorld(current.empty() ? '1' : current.front());
 }
 
 footprint::Placement ScreenEditor::placement() const {
@@ -226,15 +218,15 @@ footprint::Placement ScreenEditor::placement() const {
 // ---- Level and screen selection ----
 
 void ScreenEditor::cmbLevel_Click() {
-    const std::string current = level();
+    if (cmbLevel->currentIndex() >= 0)
+        level_ = rom::LevelId::at(cmbLevel->currentIndex());
     {
         // Filling the list must not draw the screens it passes through: the first screen is
         // drawn once, below.
         const QSignalBlocker blocker(cmbScreen);
         cmbScreen->clear();
-        const int count = rom::shownScreenCount(ws.kivLevel, current);
-        for (int k = 1; k <= count; ++k)
-            cmbScreen->addItem(qs(ws.kivLevel.GetValue(rom::screenKey(current, k))));
+        for (const rom::ScreenRef& ref : ws.document().screenOrder(level_))
+            cmbScreen->addItem(qs(ref.value_or(kiv::ConfigFile::NotFound)));
         cmbScreen->setCurrentIndex(0);
     }
     cmbScreen_Click();
@@ -246,22 +238,21 @@ void ScreenEditor::cmbScreen_Click() {
     showScreen();
     cmdUndo->setEnabled(false);
 
-    const std::string current = level();
     const std::string ref = screen();
-    if (rom::CheckDupScreen(ws.kivLevel, current, ref)) {
+    if (rom::CheckDupScreen(ws.document().kivLevel(), std::string(level_.key()), ref)) {
         dialogs.message(this, tr("Screen Editor"),
                         tr("There is a screen with the reference '%1' in level %2-2.  Therefore "
                            "this screen's design will be overwritten with the screen in that "
                            "level when saved to the ROM and you will need to edit that one "
                            "instead.")
-                            .arg(qs(ref), QString(QChar::fromLatin1(current.front()))),
+                            .arg(qs(ref), QString(QChar::fromLatin1(level_.worldDigit()))),
                         Dialogs::Icon::Exclamation);
     }
     emit documentShown();
 }
 
 void ScreenEditor::showScreen() {
-    drawScreen(*picEditor, ws.kivLevel, pictures, level(), screen());
+    drawScreen(*picEditor, ws.document().kivLevel(), pictures, std::string(level_.key()), screen());
     drawGrid(*picEditor, cmbLevel->currentIndex(), cmbScreen->currentIndex());
 }
 
@@ -272,17 +263,16 @@ void ScreenEditor::redraw() {
 // ---- Object list and mouse buttons ----
 
 void ScreenEditor::buildObjectList() {
-    const std::string current = level();
     lvObjects->clear();
-    for (const CatalogueObject& object : objectsOfWorld(ws.kivObjects, current.front())) {
+    for (const rom::CatalogueEntry& object : ws.catalogue().objectsOfWorld(level_.worldDigit())) {
         auto* item =
-            new QListWidgetItem(objectIcon(qs(object.code)), qs(object.description), lvObjects);
-        item->setData(Qt::UserRole, qs(object.code));
+            new QListWidgetItem(objectIcon(object.code), qs(object.description), lvObjects);
+        item->setData(Qt::UserRole, qs(object.codeText));
     }
 }
 
-QIcon ScreenEditor::objectIcon(const QString& code) const {
-    const QImage picture = pictures.LoadObjectPicture(numberOf(code.toStdString()), level());
+QIcon ScreenEditor::objectIcon(int code) const {
+    const QImage picture = pictures.LoadObjectPicture(code, std::string(level_.key()));
     return QIcon(QPixmap::fromImage(picture));
 }
 
@@ -291,7 +281,8 @@ void ScreenEditor::refreshPictures() {
         return;
     for (int i = 0; i < lvObjects->count(); ++i) {
         QListWidgetItem* item = lvObjects->item(i);
-        item->setIcon(objectIcon(item->data(Qt::UserRole).toString()));
+        item->setIcon(
+            objectIcon(rom::leadingWhole(item->data(Qt::UserRole).toString().toStdString())));
     }
     for (int index = 0; index < 2; ++index)
         if (buttonObject_[index] != 0)
@@ -314,11 +305,11 @@ void ScreenEditor::lvObjects_MouseUp(Qt::MouseButton button) {
     if (selected.isEmpty())
         return;
     const std::string code = selected.first()->data(Qt::UserRole).toString().toStdString();
-    giveObject(button == Qt::LeftButton ? 0 : 1, numberOf(code));
+    giveObject(button == Qt::LeftButton ? 0 : 1, rom::leadingWhole(code));
 }
 
 void ScreenEditor::giveObject(int index, int code) {
-    buttonPicture_[index] = pictures.LoadObjectPicture(code, level());
+    buttonPicture_[index] = pictures.LoadObjectPicture(code, std::string(level_.key()));
     picObject[index]->setPixmap(QPixmap::fromImage(buttonPicture_[index]));
     buttonObject_[index] = code;
 }
@@ -344,34 +335,31 @@ void ScreenEditor::mnuPopupRightButton_Click() {
 // ---- Editing ----
 
 void ScreenEditor::picEditor_MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers, QPointF pos) {
-    const std::string current = level();
     const std::string ref = screen();
     if (ref.empty())
         return;
     const int index = button == Qt::RightButton ? 1 : 0;
     const int object = buttonObject_[index];
     cmdUndo->setEnabled(true);
-    ws.kivUndo.DelAll();
+    kivUndo.DelAll();
     undoHeldZero_.reset();
 
+    rom::LevelDocument& doc = ws.document();
     const footprint::Cell clicked = footprint::cellAt(pos.x(), pos.y());
     for (const footprint::Cell& cell : footprint::cellsOf(placement(), clicked)) {
-        const std::string key = rom::cellKey(current, ref, cell.x, cell.y);
-        const std::string previous = ws.kivLevel.GetValue(key);
-        ws.kivUndo.WriteValue(undoKey(cell.x, cell.y),
-                              previous == kiv::ConfigFile::NotFound ? "0" : previous);
-        undoHeldZero_[undoBit(cell.x, cell.y)] = previous == "0";
+        const std::optional<int> previous = doc.cell(level_, ref, cell.x, cell.y);
+        kivUndo.WriteValue(undoKey(cell.x, cell.y), rom::num(previous.value_or(0)));
+        undoHeldZero_[undoBit(cell.x, cell.y)] = previous == 0;
         const QPoint topLeft(cell.x * CellSize, cell.y * CellSize);
-        if (object != 0) {
+        if (object != 0)
             picEditor->paintPicture(buttonPicture_[index], topLeft);
-            ws.kivLevel.WriteValue(key, std::to_string(object));
-        } else {
+        else
             picEditor->fillRect(topLeft, topLeft + QPoint(CellSize, CellSize), render::Background);
-            ws.kivLevel.DelKey(key);
-        }
+        doc.setCell(level_, ref, cell.x, cell.y,
+                    object != 0 ? std::optional<int>(object) : std::nullopt);
     }
     drawGrid(*picEditor, cmbLevel->currentIndex(), cmbScreen->currentIndex());
-    emit screenEdited(section());
+    emit screenEdited(level_.screenSection());
     emit documentShown();
 }
 
@@ -383,22 +371,20 @@ void ScreenEditor::picEditor_KeyDown(int keyCode, Qt::KeyboardModifiers shift) {
 }
 
 void ScreenEditor::cmdUndo_Click() {
-    const std::string current = level();
     const std::string ref = screen();
     for (int x = 0; x < rom::ScreenColumns; ++x) {
         for (int y = 0; y < rom::ScreenRows; ++y) {
-            const std::string saved = ws.kivUndo.GetValue(undoKey(x, y));
+            const std::string saved = kivUndo.GetValue(undoKey(x, y));
             if (saved == kiv::ConfigFile::NotFound)
                 continue;
-            const std::string key = rom::cellKey(current, ref, x, y);
-            if (saved == "0" && !undoHeldZero_[undoBit(x, y)])
-                ws.kivLevel.DelKey(key);
-            else
-                ws.kivLevel.WriteValue(key, saved);
+            const bool wasEmpty = saved == "0" && !undoHeldZero_[undoBit(x, y)];
+            ws.document().setCell(level_, ref, x, y,
+                                  wasEmpty ? std::nullopt
+                                           : std::optional<int>(rom::leadingWhole(saved)));
         }
     }
     // After a save the undone click is a change the saved ROM does not hold.
-    emit screenEdited(section());
+    emit screenEdited(level_.screenSection());
     cmbScreen_Click();
 }
 
@@ -408,13 +394,9 @@ void ScreenEditor::cmdClear_Click() {
                         tr("Are you sure you want to remove all objects from the screen?"),
                         Dialogs::Icon::Question, Dialogs::Buttons::YesNo);
     if (answer == Dialogs::Answer::Yes) {
-        const std::string current = level();
-        const std::string ref = screen();
-        for (int x = 0; x < rom::ScreenColumns; ++x)
-            for (int y = 0; y < rom::ScreenRows; ++y)
-                ws.kivLevel.DelKey(rom::cellKey(current, ref, x, y));
         // The cleared screen must reach the next save like any other edit.
-        emit screenEdited(section());
+        ws.document().clearScreen(level_, screen());
+        emit screenEdited(level_.screenSection());
     }
     cmbScreen_Click();
 }

@@ -1,6 +1,9 @@
 #pragma once
 
 #include "editor/Footprint.h"
+#include "rom/LevelId.h"
+
+#include <kiv/ConfigFile.h>
 
 #include <QImage>
 #include <QString>
@@ -23,7 +26,7 @@ class QMenu;
 class Dialogs;
 class PictureBox;
 class PictureLibrary;
-struct Workspace;
+class Workspace;
 
 // The editing panel of the main window: level and screen choosers, the editing area
 // `picEditor`, the tools frame and the object list `lvObjects`. Controls carry their
@@ -43,14 +46,16 @@ public:
     // when it is already there.
     void selectFirstLevel();
 
+    rom::LevelId level() const { return level_; }
     QString levelText() const;  // "1-1" ... "4-3"
-    std::string level() const;  // "11" ... "43"
     std::string screen() const; // the selected screen reference
     int buttonObject(int index) const { return buttonObject_[index]; }
     // The picture that button `index` paints; null while the button erases.
     const QImage& buttonPicture(int index) const { return buttonPicture_[index]; }
 
     QPushButton* managerButton() const { return cmdManager; }
+    // What the undo of the last edit click gives back (see kivUndo).
+    const kiv::ConfigFile& undoCells() const { return kivUndo; }
 
 public slots:
     void cmbLevel_Click();
@@ -90,18 +95,21 @@ private:
 
     void lvObjects_MouseUp(Qt::MouseButton button);
     void buildObjectList();
-    QIcon objectIcon(const QString& code) const;
+    QIcon objectIcon(int code) const;
     void giveObject(int index, int code);
     void makeEraser(int index);
     void showScreen();
     footprint::Placement placement() const;
-    int section() const;
 
     Workspace& ws;
+    rom::LevelId level_ = rom::LevelId::at(0);
     const PictureLibrary& pictures;
     Dialogs& dialogs;
     std::array<int, 2> buttonObject_{0, 0};
     std::array<QImage, 2> buttonPicture_;
+    // The cells of the last edit click as they were before it, under "x_y" keys; "0" for an
+    // empty cell.
+    kiv::ConfigFile kivUndo;
     // The undo copy writes "0" for a cell that was empty; these are the cells of the last click
     // that really held object 0, so undo can give them back instead of emptying them.
     std::bitset<20 * 16> undoHeldZero_;

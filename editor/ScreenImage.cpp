@@ -1,8 +1,8 @@
 #include "editor/ScreenImage.h"
 
-#include "editor/ObjectCatalogue.h"
 #include "editor/PictureLibrary.h"
 #include "rom/LevelKeys.h"
+#include "rom/Numbers.h"
 #include "rom/RomLayout.h"
 
 #include <kiv/ConfigFile.h>
@@ -17,7 +17,7 @@ void paintScreenCells(QPainter& painter, const kiv::ConfigFile& kivLevel,
             const std::string value = kivLevel.GetValue(rom::cellKey(level, screen, x, y));
             if (value == kiv::ConfigFile::NotFound)
                 continue;
-            const QImage picture = pictures.LoadObjectPicture(numberOf(value), level);
+            const QImage picture = pictures.LoadObjectPicture(rom::leadingWhole(value), level);
             painter.drawImage(x * render::Cell, y * render::Cell, picture);
         }
     }

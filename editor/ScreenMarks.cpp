@@ -1,5 +1,7 @@
 #include "editor/ScreenMarks.h"
 
+#include "rom/Numbers.h"
+
 #include <QtMath>
 
 namespace marks {
@@ -18,9 +20,7 @@ int cells(double units) {
 }
 
 int hexDigit(QChar c) {
-    bool ok = false;
-    const int value = QString(c).toInt(&ok, 16);
-    return ok ? value : 0;
+    return rom::leadingHex(QString(c).toStdString());
 }
 
 } // namespace

@@ -1,26 +1,48 @@
 #pragma once
 
-#include "rom/RomLayout.h"
+// Everything the main window owns and hands to the editor and the Screen Manager: the level
+// document, the object catalogue, the opened ROM and the encoder's scratch store. Windows edit
+// the document through its typed operations, which keep the unsaved-changes bookkeeping.
+
+#include "rom/Catalogue.h"
+#include "rom/DataUsage.h"
+#include "rom/LevelDocument.h"
+#include "rom/RomWriter.h"
 
 #include <kiv/ConfigFile.h>
 
-#include <array>
 #include <string>
+#include <utility>
 
-// Everything the main window owns and hands to the editor and the Screen Manager.
-struct Workspace {
-    kiv::ConfigFile kivLevel;   // the level document
-    kiv::ConfigFile kivUndo;    // cells of the last edit click
-    kiv::ConfigFile kivSave;    // scratch: import check and encoding
-    kiv::ConfigFile kivObjects; // the object catalogue (Objects.txt)
+class Workspace {
+public:
+    rom::LevelDocument& document() { return document_; }
+    const rom::LevelDocument& document() const { return document_; }
 
-    std::string romFile;
-    bool dataChanged = false;
-    std::array<bool, rom::SectionCount> sectionChanged{};
+    const rom::Catalogue& catalogue() const { return catalogue_; }
+    // Reads Objects.txt at `path`; throws kiv::Error and keeps the catalogue it had.
+    void loadCatalogue(const std::string& path) { catalogue_.load(path); }
+    void useCatalogue(rom::Catalogue catalogue) { catalogue_ = std::move(catalogue); }
 
-    // Raised by the Screen Manager; the main window turns them into section flags.
-    bool smChanged = false;
-    bool smEnemyChanged = false;
-    bool smPowerUpChanged = false;
-    bool smPipeChanged = false;
+    // The ROM the document was read from; empty until one has been opened.
+    const std::string& romPath() const { return romPath_; }
+    bool hasRom() const { return !romPath_.empty(); }
+    // Reads the ROM at `path` into the document and makes it the opened ROM; the document then
+    // holds no unsaved changes. Throws kiv::Error and leaves document and path as they were.
+    void openROM(const std::string& path);
+    // Save As: writes the document's changed sections into a copy of the opened ROM at `outPath`.
+    // Once saved nothing is unsaved; the sections stay marked, as the next save starts again from
+    // the opened ROM.
+    rom::SaveOutcome saveROM(const std::string& outPath);
+    // The bytes each world's screens would take in a save. Throws kiv::Error.
+    rom::DataUsage dataUsage();
+
+    // The encoder's scratch store, which only save and usage write.
+    const kiv::ConfigFile& kivSave() const { return kivSave_; }
+
+private:
+    rom::LevelDocument document_;
+    rom::Catalogue catalogue_;
+    kiv::ConfigFile kivSave_;
+    std::string romPath_;
 };

@@ -4,11 +4,11 @@
 #include "editor/PictureLibrary.h"
 #include "editor/ScreenMarks.h"
 #include "editor/ScreenNumbering.h"
-#include "editor/Workspace.h"
 #include "rom/Counts.h"
 #include "rom/LevelKeys.h"
 #include "screen_manager/ChoiceBox.h"
 #include "screen_manager/FieldText.h"
+#include "screen_manager/ManagerWorkspace.h"
 #include "screen_manager/TabWidgets.h"
 
 #include <QCheckBox>
@@ -40,7 +40,7 @@ QString sortKey(const QString& screen, const QString& x) {
 
 } // namespace
 
-EnemiesTab::EnemiesTab(Workspace& workspace, const ScreenNumbering& numbering,
+EnemiesTab::EnemiesTab(ManagerWorkspace& workspace, const ScreenNumbering& numbering,
                        const PictureLibrary& pictures, QWidget* parent)
     : QFrame(parent), ws(workspace), numbering(numbering), pictures(pictures) {
     lvEnemies = sm::makeListView(

@@ -15,7 +15,7 @@ class QLabel;
 class QTreeWidget;
 class QTreeWidgetItem;
 struct ScreenNumbering;
-struct Workspace;
+struct ManagerWorkspace;
 
 // The "&Enemies" tab: every enemy of the edited level, one row per record, sorted by screen and
 // X. Edits stay in the list until the window closes; Tab2WriteKIV then writes the rows back in
@@ -26,7 +26,7 @@ class EnemiesTab : public QFrame {
 public:
     enum Column { ColType, ColHard, ColScreen, ColX, ColY, ColSX };
 
-    EnemiesTab(Workspace& workspace, const ScreenNumbering& numbering,
+    EnemiesTab(ManagerWorkspace& workspace, const ScreenNumbering& numbering,
                const PictureLibrary& pictures, QWidget* parent = nullptr);
 
     // Offers screen number `number` in the screen box (numbers above 3 only).
@@ -76,7 +76,7 @@ private:
     QString catalogue(const std::string& key) const;
     QString document(const std::string& key) const;
 
-    Workspace& ws;
+    ManagerWorkspace& ws;
     const ScreenNumbering& numbering;
     const PictureLibrary& pictures;
 

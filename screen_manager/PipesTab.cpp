@@ -3,10 +3,10 @@
 #include "editor/PictureBox.h"
 #include "editor/ScreenMarks.h"
 #include "editor/ScreenNumbering.h"
-#include "editor/Workspace.h"
 #include "rom/LevelKeys.h"
 #include "screen_manager/ChoiceBox.h"
 #include "screen_manager/FieldText.h"
+#include "screen_manager/ManagerWorkspace.h"
 #include "screen_manager/TabWidgets.h"
 
 #include <QGridLayout>
@@ -40,7 +40,7 @@ QString swapped(const QString& screen, int s, bool& changed) {
 
 } // namespace
 
-PipesTab::PipesTab(Workspace& workspace, const ScreenNumbering& numbering, QWidget* parent)
+PipesTab::PipesTab(ManagerWorkspace& workspace, const ScreenNumbering& numbering, QWidget* parent)
     : QFrame(parent), ws(workspace), numbering(numbering) {
     lvPipes = sm::makeListView(QStringLiteral("lvPipes"),
                                {{"Entry", 1235},

@@ -11,7 +11,7 @@ class QLabel;
 class QTreeWidget;
 class QTreeWidgetItem;
 struct ScreenNumbering;
-struct Workspace;
+struct ManagerWorkspace;
 
 // The "&Pipes" tab: the two pipes of the edited level (none for levels 12, 23 and 43), sorted by
 // entry screen and entry X. Edits stay in the list until the window closes; Tab4WriteKIV then
@@ -22,7 +22,8 @@ class PipesTab : public QFrame {
 public:
     enum Column { ColEntry, ColEntryX, ColBonus, ColExit, ColExitX, ColExitY, ColSX };
 
-    PipesTab(Workspace& workspace, const ScreenNumbering& numbering, QWidget* parent = nullptr);
+    PipesTab(ManagerWorkspace& workspace, const ScreenNumbering& numbering,
+             QWidget* parent = nullptr);
 
     // Offers screen number `number` in the entry and exit screen boxes.
     void addScreenNumber(int number);
@@ -56,7 +57,7 @@ private:
     void enableBoxes(bool on);
     QString document(const std::string& key) const;
 
-    Workspace& ws;
+    ManagerWorkspace& ws;
     const ScreenNumbering& numbering;
 
     bool pipeEditOn = false;

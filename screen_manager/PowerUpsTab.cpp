@@ -3,12 +3,12 @@
 #include "editor/PictureBox.h"
 #include "editor/ScreenMarks.h"
 #include "editor/ScreenNumbering.h"
-#include "editor/Workspace.h"
 #include "rom/Counts.h"
 #include "rom/LevelKeys.h"
 #include "rom/RomLayout.h"
 #include "screen_manager/ChoiceBox.h"
 #include "screen_manager/FieldText.h"
+#include "screen_manager/ManagerWorkspace.h"
 #include "screen_manager/TabWidgets.h"
 
 #include <QGridLayout>
@@ -40,7 +40,8 @@ QStringList levelTexts() {
 
 } // namespace
 
-PowerUpsTab::PowerUpsTab(Workspace& workspace, const ScreenNumbering& numbering, QWidget* parent)
+PowerUpsTab::PowerUpsTab(ManagerWorkspace& workspace, const ScreenNumbering& numbering,
+                         QWidget* parent)
     : QFrame(parent), ws(workspace), numbering(numbering) {
     lvPowerups = sm::makeListView(
         QStringLiteral("lvPowerups"),

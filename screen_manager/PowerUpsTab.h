@@ -11,7 +11,7 @@ class QLabel;
 class QTreeWidget;
 class QTreeWidgetItem;
 struct ScreenNumbering;
-struct Workspace;
+struct ManagerWorkspace;
 
 // The "Power-&ups" tab: the game's single list of 75 power-ups, each row carrying its own level,
 // sorted by level, screen and X. Edits stay in the list until the window closes; Tab3WriteKIV
@@ -23,7 +23,8 @@ public:
     enum Column { ColType, ColLevel, ColScreen, ColX, ColLSX };
     static constexpr int Count = 75;
 
-    PowerUpsTab(Workspace& workspace, const ScreenNumbering& numbering, QWidget* parent = nullptr);
+    PowerUpsTab(ManagerWorkspace& workspace, const ScreenNumbering& numbering,
+                QWidget* parent = nullptr);
 
     // Builds all 75 rows from the level document and fills the type box from the catalogue.
     void fillList();
@@ -61,7 +62,7 @@ private:
     QString catalogue(const std::string& key) const;
     QString document(const std::string& key) const;
 
-    Workspace& ws;
+    ManagerWorkspace& ws;
     const ScreenNumbering& numbering;
 
     bool powerUpEditOn = false;

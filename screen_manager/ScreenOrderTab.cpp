@@ -1,10 +1,10 @@
 #include "screen_manager/ScreenOrderTab.h"
 
 #include "editor/ScreenNumbering.h"
-#include "editor/Workspace.h"
 #include "rom/Counts.h"
 #include "rom/LevelKeys.h"
 #include "screen_manager/FieldText.h"
+#include "screen_manager/ManagerWorkspace.h"
 #include "screen_manager/TabWidgets.h"
 
 #include <QGridLayout>
@@ -12,7 +12,7 @@
 #include <QListWidget>
 #include <QPushButton>
 
-ScreenOrderTab::ScreenOrderTab(Workspace& workspace, const ScreenNumbering& numbering,
+ScreenOrderTab::ScreenOrderTab(ManagerWorkspace& workspace, const ScreenNumbering& numbering,
                                QWidget* parent)
     : QFrame(parent), ws(workspace), numbering(numbering) {
     lblScreens = new QLabel(tr("&Screens:"), this);

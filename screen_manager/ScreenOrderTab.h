@@ -6,7 +6,7 @@ class QLabel;
 class QListWidget;
 class QPushButton;
 struct ScreenNumbering;
-struct Workspace;
+struct ManagerWorkspace;
 
 // The "Screen &Order" tab: the level's screens in playing order, each entry reading
 // "number: reference". Moving or replacing a screen writes the level's own positions into the
@@ -15,7 +15,7 @@ class ScreenOrderTab : public QFrame {
     Q_OBJECT
 
 public:
-    ScreenOrderTab(Workspace& workspace, const ScreenNumbering& numbering,
+    ScreenOrderTab(ManagerWorkspace& workspace, const ScreenNumbering& numbering,
                    QWidget* parent = nullptr);
 
     // Appends the entry for screen `number`, and offers its reference as a replacement the
@@ -53,7 +53,7 @@ private:
     int uses(const QString& reference) const;
     void finishEdit();
 
-    Workspace& ws;
+    ManagerWorkspace& ws;
     const ScreenNumbering& numbering;
 
     QLabel* lblScreens = nullptr;

@@ -4,11 +4,11 @@
 #include "editor/ScreenEditor.h"
 #include "editor/ScreenRenderer.h"
 #include "editor/WaitCursor.h"
-#include "editor/Workspace.h"
 #include "rom/Counts.h"
 #include "rom/LevelKeys.h"
 #include "screen_manager/EnemiesTab.h"
 #include "screen_manager/FieldText.h"
+#include "screen_manager/ManagerWorkspace.h"
 #include "screen_manager/PipesTab.h"
 #include "screen_manager/PowerUpsTab.h"
 #include "screen_manager/ScreenOrderTab.h"
@@ -32,7 +32,7 @@ const QSize TabFrameSize(281, 489);
 
 } // namespace
 
-frmScreenManager::frmScreenManager(Workspace& workspace, ScreenEditor& mainEditor,
+frmScreenManager::frmScreenManager(ManagerWorkspace& workspace, ScreenEditor& mainEditor,
                                    const PictureLibrary& pictures, QWidget* parent)
     : QDialog(parent), ws(workspace), mainEditor(mainEditor), pictures(pictures),
       numbering(ScreenNumbering::forLevel(rom::levelFromText(sm::ss(mainEditor.levelText())))),

@@ -18,7 +18,7 @@ class QTabBar;
 class ScreenEditor;
 class ScreenOrderTab;
 class ScreenPreviews;
-struct Workspace;
+struct ManagerWorkspace;
 
 // The Screen Manager: screen order, enemies, power-ups and pipes of the main window's current
 // level. Shown modally; when it closes it writes the changed tabs into the level document,
@@ -27,8 +27,8 @@ class frmScreenManager : public QDialog {
     Q_OBJECT
 
 public:
-    frmScreenManager(Workspace& workspace, ScreenEditor& mainEditor, const PictureLibrary& pictures,
-                     QWidget* parent = nullptr);
+    frmScreenManager(ManagerWorkspace& workspace, ScreenEditor& mainEditor,
+                     const PictureLibrary& pictures, QWidget* parent = nullptr);
     ~frmScreenManager() override;
 
     // Redraws the six previews; with `autoRefresh` only when "Auto-refresh" is ticked.
@@ -62,7 +62,7 @@ private:
     // Redraws (if auto-refresh allows) when one of these screen numbers is previewed.
     void redrawIfShown(const QList<int>& screens);
 
-    Workspace& ws;
+    ManagerWorkspace& ws;
     ScreenEditor& mainEditor;
     const PictureLibrary& pictures;
     const ScreenNumbering numbering;

@@ -45,7 +45,7 @@ void BM_EditClickAlone(benchmark::State& state) {
     Workspace ws;
     PictureLibrary pictures;
     loadCatalogue(ws);
-    rom::loadROM(writeSampleRom(dir.path()).toStdString(), ws.kivLevel);
+    ws.openROM(writeSampleRom(dir.path()).toStdString());
     ScreenEditor editor(ws, pictures, dialogs);
     editor.enableEditing();
     editor.selectFirstLevel();

@@ -275,22 +275,23 @@ private slots:
 
         // Start from level data with fractional pipe exits, brought in by Import.
         kiv::ConfigFile imported;
-        imported.WriteAll(ws().kivLevel.GetAll());
+        imported.WriteAll(ws().document().kivLevel().GetAll());
         giveFractionalExits(imported);
         imported.ConfigSave(path("fractions.twd").toStdString());
         dialogs->files = {path("fractions.twd")};
         action("mnuFileImport")->trigger();
-        QCOMPARE(ws().kivLevel.GetValue(rom::pipeKey("11", "exitx", 1)), std::string("0.375"));
+        QCOMPARE(ws().document().kivLevel().GetValue(rom::pipeKey("11", "exitx", 1)),
+                 std::string("0.375"));
 
         for (int step = 0; step < 40; ++step)
             editAtRandom(random);
         QVERIFY(!QApplication::activeModalWidget());
 
-        const kiv::ConfigFile expected = expectedAfterSave(ws().kivLevel);
+        const kiv::ConfigFile expected = expectedAfterSave(ws().document().kivLevel());
         dialogs->files = {path("saved.gb")};
         action("mnuFileSave")->trigger();
         QCOMPARE(dialogs->lastMessage().title, QStringLiteral("ROM Saved"));
-        QVERIFY(!ws().dataChanged);
+        QVERIFY(!ws().document().dataChanged());
 
         const QList<QByteArray> saved = documentOf(path("saved.gb"));
         const QList<QByteArray> made = entries(expected.GetAll());

@@ -175,6 +175,31 @@ TEST_F(CliBuild, MalformedLevelDataWritesNothing) {
     }
 }
 
+// usage measures a level-data file only once it passed the import check that build and the
+// window's Import use, and refuses it with the same message.
+TEST_F(CliBuild, UsageRefusesWhatBuildRefuses) {
+    const std::string cell = "13_" + levelData.GetValue("Screen_13_1") + "_0_0";
+    const std::pair<std::string, std::string> damages[] = {
+        {cell, "254"}, {"Screens_22", "x"}, {"Enemies_11", "99999999999"}, {"Screens_11", ""}};
+    for (const auto& [key, value] : damages) {
+        SCOPED_TRACE(key + " = \"" + value + "\"");
+        kiv::ConfigFile damaged;
+        damaged.WriteAll(levelData.GetAll());
+        if (value.empty())
+            damaged.DelKey(key);
+        else
+            damaged.WriteValue(key, value);
+        damaged.ConfigSave(path("bad.twd"));
+
+        const CliRun built = run({"build", path("s.gb"), path("bad.twd"), path("out.gb")});
+        const CliRun usage = run({"usage", path("bad.twd")});
+        EXPECT_EQ(built.exitCode, 1);
+        EXPECT_EQ(usage.exitCode, 1);
+        EXPECT_EQ(usage.out, "");
+        EXPECT_EQ(usage.err, built.err);
+    }
+}
+
 TEST_F(CliBuild, AWorldOverItsBudgetWritesNothing) {
     for (int k = 1; k <= 25; ++k)
         for (int x = 0; x < rom::ScreenColumns; ++x)

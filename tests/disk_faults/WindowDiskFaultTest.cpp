@@ -111,8 +111,8 @@ private slots:
         QFETCH(QString, error);
         prepare("new.gb", existing, call, kind);
         const QByteArray rom = contentOf(romPath);
-        const std::string document = window->workspace().kivLevel.GetAll();
-        window->workspace().dataChanged = true;
+        const std::string document = window->workspace().document().kivLevel().GetAll();
+        window->workspace().document().markChanged(rom::SectionWorld1);
         dialogs->files = {outFolder() + "/new.gb"};
 
         window->mnuFileSave_Click();
@@ -123,8 +123,8 @@ private slots:
         QVERIFY2(shown.text.startsWith(QStringLiteral("Unable to save file: '%1' - ").arg(romPath)),
                  qPrintable(shown.text));
         QVERIFY2(shown.text.endsWith(error), qPrintable(shown.text));
-        QVERIFY(window->workspace().kivLevel.GetAll() == document);
-        QVERIFY(window->workspace().dataChanged);
+        QVERIFY(window->workspace().document().kivLevel().GetAll() == document);
+        QVERIFY(window->workspace().document().dataChanged());
         QCOMPARE(window->romFile(), romPath);
         verifyNothingWritten("new.gb", existing, call, rom);
     }

@@ -10,6 +10,7 @@
 
 #include <initializer_list>
 #include <string>
+#include <utility>
 
 namespace fixture {
 
@@ -50,6 +51,16 @@ inline void fillCatalogue(kiv::ConfigFile& cat) {
     };
     for (const auto& [key, value] : entries)
         cat.WriteValue(key, value);
+}
+
+// The hand-made document and catalogue as the workspace's own.
+inline void fillWorkspace(Workspace& ws) {
+    fillDocument(ws.document().storeForKeyEdits());
+    kiv::ConfigFile cat;
+    fillCatalogue(cat);
+    rom::Catalogue catalogue;
+    catalogue.load(cat);
+    ws.useCatalogue(std::move(catalogue));
 }
 
 // True when the 16 x 16 cell at (cx, cy) shows `picture`, looking only at the pixels from

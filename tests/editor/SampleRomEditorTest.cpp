@@ -4,7 +4,6 @@
 #include "editor/PictureLibrary.h"
 #include "editor/ScreenEditor.h"
 #include "rom/LevelKeys.h"
-#include "rom/RomReader.h"
 #include "tests/editor/EditorFixture.h"
 #include "tests/support/SampleWorkspace.h"
 #include "tests/support/ScriptedDialogs.h"
@@ -20,8 +19,11 @@ class SampleRomEditorTest : public QObject {
 
     PictureLibrary pictures;
     Workspace ws;
+    kiv::ConfigFile kivObjects; // the catalogue's keys as the file holds them
     ScriptedDialogs dialogs;
     std::unique_ptr<ScreenEditor> editor;
+
+    const kiv::ConfigFile& doc() const { return ws.document().kivLevel(); }
 
     QComboBox* cmbLevel() const { return editor->findChild<QComboBox*>("cmbLevel"); }
     QComboBox* cmbScreen() const { return editor->findChild<QComboBox*>("cmbScreen"); }
@@ -33,8 +35,9 @@ private slots:
         const QString rom = writeSampleRom(dir.path());
         QVERIFY(!rom.isEmpty());
         try {
-            rom::loadROM(rom.toStdString(), ws.kivLevel);
+            ws.openROM(rom.toStdString());
             loadCatalogue(ws);
+            kivObjects.ConfigLoad(catalogueFile());
         } catch (const kiv::Error& error) {
             QFAIL(error.what());
         }
@@ -44,19 +47,18 @@ private slots:
     }
 
     void everyLevelListsItsScreensAndItsWorldsObjects() {
-        const int universal = std::stoi(ws.kivObjects.GetValue("Universal"));
+        const int universal = std::stoi(kivObjects.GetValue("Universal"));
         // The game's level lengths, 1-1 to 4-3.
         const int screens[] = {17, 14, 17, 18, 14, 18, 25, 16, 15, 25, 20, 24};
         QCOMPARE(cmbLevel()->count(), 12);
         for (int index = 0; index < cmbLevel()->count(); ++index) {
             cmbLevel()->setCurrentIndex(index);
-            const std::string level = editor->level();
+            const std::string level(editor->level().key());
             QCOMPARE(cmbScreen()->count(), screens[index]);
-            QCOMPARE(std::to_string(cmbScreen()->count()),
-                     ws.kivLevel.GetValue(rom::screensKey(level)));
+            QCOMPARE(std::to_string(cmbScreen()->count()), doc().GetValue(rom::screensKey(level)));
             QCOMPARE(cmbScreen()->itemText(cmbScreen()->count() - 1).toStdString(),
-                     ws.kivLevel.GetValue(rom::screenKey(level, cmbScreen()->count())));
-            const int own = std::stoi(ws.kivObjects.GetValue("World" + level.substr(0, 1)));
+                     doc().GetValue(rom::screenKey(level, cmbScreen()->count())));
+            const int own = std::stoi(kivObjects.GetValue("World" + level.substr(0, 1)));
             QCOMPARE(editor->findChild<QListWidget*>("lvObjects")->count(), universal + own);
         }
     }
@@ -67,12 +69,11 @@ private slots:
         int warnings = 0;
         for (int index = 0; index < cmbLevel()->count(); ++index) {
             cmbLevel()->setCurrentIndex(index);
-            const std::string level = editor->level();
+            const std::string level(editor->level().key());
             const std::string second = level.substr(0, 1) + "2";
             QSet<QString> listedBySecond;
-            for (int k = 1; k <= std::stoi(ws.kivLevel.GetValue(rom::screensKey(second))); ++k)
-                listedBySecond << QString::fromStdString(
-                    ws.kivLevel.GetValue(rom::screenKey(second, k)));
+            for (int k = 1; k <= std::stoi(doc().GetValue(rom::screensKey(second))); ++k)
+                listedBySecond << QString::fromStdString(doc().GetValue(rom::screenKey(second, k)));
 
             for (int position = 0; position < cmbScreen()->count(); ++position) {
                 dialogs.shown.clear();
@@ -101,7 +102,7 @@ private slots:
         for (int x = 0; x < 20; ++x) {
             for (int y = 0; y < 16; ++y) {
                 const std::string value =
-                    ws.kivLevel.GetValue(rom::cellKey("11", editor->screen(), x, y));
+                    doc().GetValue(rom::cellKey("11", editor->screen(), x, y));
                 if (value == kiv::ConfigFile::NotFound)
                     continue;
                 QVERIFY(fixture::cellShows(picEditor->image(), x, y,
@@ -115,8 +116,8 @@ private slots:
         // (0, 14), whose picture has a brown edge at its pixel (2, 5), and a coin (244) on cell
         // (12, 7), gold in its middle.
         QCOMPARE(editor->screen(), "41472");
-        QCOMPARE(ws.kivLevel.GetValue(rom::cellKey("11", "41472", 0, 14)), "49");
-        QCOMPARE(ws.kivLevel.GetValue(rom::cellKey("11", "41472", 12, 7)), "244");
+        QCOMPARE(doc().GetValue(rom::cellKey("11", "41472", 0, 14)), "49");
+        QCOMPARE(doc().GetValue(rom::cellKey("11", "41472", 12, 7)), "244");
         QCOMPARE(picEditor->image().pixel(2, 14 * 16 + 5), qRgb(176, 128, 64));
         QCOMPARE(picEditor->image().pixel(12 * 16 + 8, 7 * 16 + 8), qRgb(190, 130, 20));
     }

@@ -75,10 +75,12 @@ class ScreenEditorTest : public QObject {
         editor->findChild<QRadioButton*>(option)->setChecked(true);
     }
     std::string cell(int x, int y) const {
-        return ws->kivLevel.GetValue(rom::cellKey(editor->level(), editor->screen(), x, y));
+        return ws->document().kivLevel().GetValue(
+            rom::cellKey(editor->level().key(), editor->screen(), x, y));
     }
     void setCell(int x, int y, const std::string& value) {
-        ws->kivLevel.WriteValue(rom::cellKey(editor->level(), editor->screen(), x, y), value);
+        ws->document().storeForKeyEdits().WriteValue(
+            rom::cellKey(editor->level().key(), editor->screen(), x, y), value);
     }
     Cells filledCells() const {
         Cells cells;
@@ -93,8 +95,7 @@ class ScreenEditorTest : public QObject {
 private slots:
     void init() {
         ws = std::make_unique<Workspace>();
-        fixture::fillDocument(ws->kivLevel);
-        fixture::fillCatalogue(ws->kivObjects);
+        fixture::fillWorkspace(*ws);
         dialogs = std::make_unique<ScriptedDialogs>();
         editor = std::make_unique<ScreenEditor>(*ws, pictures, *dialogs);
         editor->enableEditing();
@@ -122,7 +123,7 @@ private slots:
     void aHugeScreenCountListsOnlyWhatTheTableHolds() {
         QFETCH(QString, count);
         QFETCH(int, listed);
-        ws->kivLevel.WriteValue(rom::screensKey("11"), count.toStdString());
+        ws->document().storeForKeyEdits().WriteValue(rom::screensKey("11"), count.toStdString());
         chooseLevel("1-2");
         chooseLevel("1-1");
         QCOMPARE(cmbScreen()->count(), listed);
@@ -178,7 +179,7 @@ private slots:
 
         chooseLevel("3-1");
         QCOMPARE(shown.count(), 1);
-        QCOMPARE(editor->level(), "31");
+        QCOMPARE(editor->level().text(), "3-1");
         QCOMPARE(editor->screen(), "50000");
         QCOMPARE(cmbScreen()->count(), 2);
 
@@ -188,7 +189,7 @@ private slots:
 
         cmbScreen()->setCurrentIndex(0);
         editor->selectFirstLevel();
-        QCOMPARE(editor->level(), "11");
+        QCOMPARE(editor->level().text(), "1-1");
         QCOMPARE(shown.count(), 4);
     }
 
@@ -304,8 +305,9 @@ private slots:
         QCOMPARE(filledCells(), cells);
         for (QPoint c : cells) {
             QCOMPARE(cell(c.x(), c.y()), "19");
-            QCOMPARE(ws->kivUndo.GetValue(std::to_string(c.x()) + "_" + std::to_string(c.y())),
-                     "0");
+            QCOMPARE(
+                editor->undoCells().GetValue(std::to_string(c.x()) + "_" + std::to_string(c.y())),
+                "0");
             QVERIFY(cellShows(picEditor()->image(), c.x(), c.y(), pictures.picture(19)));
         }
         QCOMPARE(edited.count(), 1);
@@ -336,11 +338,11 @@ private slots:
         editor->picEditor_MouseUp(Qt::RightButton, {}, inCell(3, 3));
 
         QCOMPARE(filledCells(), Cells{QPoint(7, 3)});
-        QCOMPARE(ws->kivUndo.GetValue("3_3"), "49");
-        QCOMPARE(ws->kivUndo.GetValue("4_3"), "0");
-        QCOMPARE(ws->kivUndo.GetValue("3_4"), "120");
-        QCOMPARE(ws->kivUndo.GetValue("6_6"), "0");
-        QCOMPARE(ws->kivUndo.GetValue("7_3"), kiv::ConfigFile::NotFound);
+        QCOMPARE(editor->undoCells().GetValue("3_3"), "49");
+        QCOMPARE(editor->undoCells().GetValue("4_3"), "0");
+        QCOMPARE(editor->undoCells().GetValue("3_4"), "120");
+        QCOMPARE(editor->undoCells().GetValue("6_6"), "0");
+        QCOMPARE(editor->undoCells().GetValue("7_3"), kiv::ConfigFile::NotFound);
         QVERIFY(cellIsWhite(picEditor()->image(), 3, 3));
         QCOMPARE(colorAt(picEditor()->image(), {64, 56}), render::GridColor); // redrawn on top
 

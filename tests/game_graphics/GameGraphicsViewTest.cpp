@@ -99,7 +99,7 @@ private slots:
         QAction* gameGraphics = action("mnuViewGameGraphics");
         QVERIFY(gameGraphics && gameGraphics->isCheckable() && gameGraphics->isChecked());
         QCOMPARE(gameGraphics->text(), QStringLiteral("&Game graphics"));
-        QCOMPARE(window->workspace().kivLevel.GetValue(
+        QCOMPARE(window->workspace().document().kivLevel().GetValue(
                      rom::cellKey("11", window->editor()->screen(), CellX, CellY)),
                  std::to_string(Code));
 
@@ -149,7 +149,8 @@ private slots:
         QCOMPARE(dialogs.shown.last().defaultSuffix, QStringLiteral("png"));
         QVERIFY(dialogs.messages().isEmpty());
         const QImage written(dir.filePath(QStringLiteral("level21.png")));
-        const int screens = std::stoi(window->workspace().kivLevel.GetValue(rom::screensKey("21")));
+        const int screens =
+            std::stoi(window->workspace().document().kivLevel().GetValue(rom::screensKey("21")));
         QCOMPARE(written.size(), QSize(320 * screens, 256));
         QCOMPARE(written.size(), QSize(320 * 18, 256));
 

@@ -8,8 +8,8 @@
 #include "editor/Workspace.h"
 #include "rom/LevelKeys.h"
 #include "rom/RomLayout.h"
-#include "rom/RomReader.h"
 #include "screen_manager/ChoiceBox.h"
+#include "screen_manager/ManagerWorkspace.h"
 #include "screen_manager/frmScreenManager.h"
 #include "tests/support/SampleWorkspace.h"
 #include "tests/support/ScriptedDialogs.h"
@@ -25,7 +25,8 @@
 struct ManagerFixture {
     QTemporaryDir dir;
     PictureLibrary pictures;
-    Workspace ws;
+    Workspace workspace;
+    ManagerWorkspace ws{workspace};
     ScriptedDialogs dialogs;
     std::unique_ptr<ScreenEditor> editor;
 
@@ -33,10 +34,10 @@ struct ManagerFixture {
         const QString rom = writeSampleRom(dir.path());
         if (rom.isEmpty())
             throw std::runtime_error("cannot write the sample ROM");
-        rom::loadROM(rom.toStdString(), ws.kivLevel);
-        loadCatalogue(ws);
+        workspace.openROM(rom.toStdString());
+        loadCatalogue(workspace);
         useOwnKinds();
-        editor = std::make_unique<ScreenEditor>(ws, pictures, dialogs);
+        editor = std::make_unique<ScreenEditor>(workspace, pictures, dialogs);
         editor->enableEditing();
         editor->selectFirstLevel();
     }

@@ -10,7 +10,7 @@
 // Typical use:
 //     Workspace ws;
 //     loadCatalogue(ws);
-//     rom::loadROM(writeSampleRom(dir.path()).toStdString(), ws.kivLevel);
+//     ws.openROM(writeSampleRom(dir.path()).toStdString());
 
 #include "editor/Workspace.h"
 #include "sample/SampleRom.h"
@@ -34,9 +34,14 @@ inline QString writeSampleRom(const QString& dir) {
     return path;
 }
 
-// Loads <folder of the test executable>/Objects.txt into ws.kivObjects; throws kiv::Error when
-// the file is missing or malformed.
-inline void loadCatalogue(Workspace& ws) {
+// <folder of the test executable>/Objects.txt.
+inline std::string catalogueFile() {
     const QString path = QDir(QCoreApplication::applicationDirPath()).filePath("Objects.txt");
-    ws.kivObjects.ConfigLoad(QDir::toNativeSeparators(path).toStdString());
+    return QDir::toNativeSeparators(path).toStdString();
+}
+
+// Loads catalogueFile() as the workspace's catalogue; throws kiv::Error when the file is missing
+// or malformed.
+inline void loadCatalogue(Workspace& ws) {
+    ws.loadCatalogue(catalogueFile());
 }

@@ -58,7 +58,7 @@ private:
     }
     rom::DataUsage measure() const {
         kiv::ConfigFile scratch;
-        return rom::dataUsage(ws().kivLevel, scratch);
+        return rom::dataUsage(ws().document().kivLevel(), scratch);
     }
     QStringList shown() const {
         QStringList texts;
@@ -115,9 +115,9 @@ private:
             for (int y = 0; y < rom::ScreenRows; ++y) {
                 const std::string key = rom::cellKey("11", ref, x, y);
                 if (filledCell(x, y))
-                    ws().kivLevel.WriteValue(key, "19");
+                    ws().document().storeForKeyEdits().WriteValue(key, "19");
                 else
-                    ws().kivLevel.DelKey(key);
+                    ws().document().storeForKeyEdits().DelKey(key);
             }
     }
     std::map<std::string, std::string> cellsOf(const std::string& ref) const {
@@ -125,7 +125,7 @@ private:
         for (int x = 0; x < rom::ScreenColumns; ++x)
             for (int y = 0; y < rom::ScreenRows; ++y) {
                 const std::string key = rom::cellKey("11", ref, x, y);
-                cells[key] = ws().kivLevel.GetValue(key);
+                cells[key] = ws().document().kivLevel().GetValue(key);
             }
         return cells;
     }
@@ -133,16 +133,16 @@ private:
         fillScreen(ref);
         for (const auto& [key, value] : cells)
             if (value == kiv::ConfigFile::NotFound)
-                ws().kivLevel.DelKey(key);
+                ws().document().storeForKeyEdits().DelKey(key);
             else
-                ws().kivLevel.WriteValue(key, value);
+                ws().document().storeForKeyEdits().WriteValue(key, value);
     }
     // Fills level 1-1's screens in order, behind the meter's back, while world 1 stays within
     // its budget; returns the index of the screen that would take it over.
     int fillWorld1UpToBudget() {
-        const int count = std::stoi(ws().kivLevel.GetValue(rom::screensKey("11")));
+        const int count = std::stoi(ws().document().kivLevel().GetValue(rom::screensKey("11")));
         for (int k = 1; k <= count; ++k) {
-            const std::string ref = ws().kivLevel.GetValue(rom::screenKey("11", k));
+            const std::string ref = ws().document().kivLevel().GetValue(rom::screenKey("11", k));
             const std::map<std::string, std::string> before = cellsOf(ref);
             fillScreen(ref);
             if (measure().overBudget(World1)) {
@@ -230,13 +230,14 @@ private slots:
                                     QStringLiteral("World 3: 3,186 / 4,426")};
         QCOMPARE(shown(), opened);
         QCOMPARE(label(World1)->toolTip(), QStringLiteral("1,780 bytes to spare."));
-        QCOMPARE(editor().level(), "11");
-        QCOMPARE(ws().kivLevel.GetValue(rom::cellKey("11", editor().screen(), 0, 0)),
+        QCOMPARE(editor().level().text(), "1-1");
+        QCOMPARE(ws().document().kivLevel().GetValue(rom::cellKey("11", editor().screen(), 0, 0)),
                  kiv::ConfigFile::NotFound);
 
         auto* picEditor = editor().findChild<PictureBox*>(QStringLiteral("picEditor"));
         QTest::mouseClick(picEditor, Qt::LeftButton, Qt::NoModifier, QPoint(8, 8));
-        QCOMPARE(ws().kivLevel.GetValue(rom::cellKey("11", editor().screen(), 0, 0)), "19");
+        QCOMPARE(ws().document().kivLevel().GetValue(rom::cellKey("11", editor().screen(), 0, 0)),
+                 "19");
         QCOMPARE(shown(),
                  (QStringList{QStringLiteral("World 1: 4,069 / 5,847"), opened[1], opened[2]}));
         QCOMPARE(label(World1)->toolTip(), QStringLiteral("1,778 bytes to spare."));
@@ -248,11 +249,11 @@ private slots:
     void followsEditClickAndUndo() {
         startWithRom();
         const QStringList opened = shown();
-        const std::string scratch = ws().kivSave.GetAll();
+        const std::string scratch = ws().kivSave().GetAll();
         click(Qt::LeftButton, 0, 0);
         verifyMeterMatchesDocument();
         QVERIFY(shown() != opened);
-        QVERIFY(ws().kivSave.GetAll() == scratch); // measured in the meter's own store
+        QVERIFY(ws().kivSave().GetAll() == scratch); // measured in the meter's own store
 
         editor().cmdUndo_Click();
         verifyMeterMatchesDocument();
@@ -290,7 +291,7 @@ private slots:
     void followsScreenManagerClose() {
         startWithRom();
         const QStringList opened = shown();
-        const std::string ref = ws().kivLevel.GetValue(rom::screenKey("11", 1));
+        const std::string ref = ws().document().kivLevel().GetValue(rom::screenKey("11", 1));
         fillScreen(ref);
         QCOMPARE(shown(), opened); // nothing told the meter yet
 
@@ -323,9 +324,9 @@ private slots:
 
     void unreadableCellIsReported() {
         startWithRom();
-        const std::string ref = ws().kivLevel.GetValue(rom::screenKey("11", 1));
+        const std::string ref = ws().document().kivLevel().GetValue(rom::screenKey("11", 1));
         const std::string badKey = rom::cellKey("11", ref, 19, 0);
-        ws().kivLevel.WriteValue(badKey, "brick");
+        ws().document().storeForKeyEdits().WriteValue(badKey, "brick");
         click(Qt::LeftButton, 0, 0);
         for (int region = 0; region < Regions; ++region) {
             QVERIFY2(label(region)->text().startsWith(QLatin1String(Captions[region]) +
@@ -337,7 +338,7 @@ private slots:
                      qPrintable(label(region)->toolTip()));
         }
 
-        ws().kivLevel.WriteValue(badKey, "19");
+        ws().document().storeForKeyEdits().WriteValue(badKey, "19");
         click(Qt::LeftButton, 1, 0);
         verifyWithinBudget();
     }

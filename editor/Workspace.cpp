@@ -1,0 +1,18 @@
+#include "editor/Workspace.h"
+
+void Workspace::openROM(const std::string& path) {
+    document_.loadROM(path);
+    romPath_ = path;
+}
+
+rom::SaveOutcome Workspace::saveROM(const std::string& outPath) {
+    rom::SaveOutcome outcome =
+        rom::saveROM(romPath_, outPath, document_.kivLevel(), kivSave_, document_.sectionChanged());
+    if (outcome.kind == rom::SaveOutcome::Kind::Saved)
+        document_.markSaved();
+    return outcome;
+}
+
+rom::DataUsage Workspace::dataUsage() {
+    return rom::dataUsage(document_.kivLevel(), kivSave_);
+}
