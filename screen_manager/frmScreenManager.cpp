@@ -5,8 +5,8 @@
 #include "editor/ScreenRenderer.h"
 #include "editor/WaitCursor.h"
 #include "editor/Workspace.h"
-#include "rom/Counts.h"
 #include "rom/LevelKeys.h"
+#include "rom/LevelRecords.h"
 #include "screen_manager/EnemiesTab.h"
 #include "screen_manager/FieldText.h"
 #include "screen_manager/PipesTab.h"
@@ -30,13 +30,17 @@ namespace {
 constexpr int PreviewColumns = 3;
 const QSize TabFrameSize(281, 489);
 
+rom::LevelId levelOf(const ScreenNumbering& numbering) {
+    return rom::LevelId::fromKey(numbering.curLevel).value_or(rom::LevelId::at(0));
+}
+
 } // namespace
 
 frmScreenManager::frmScreenManager(Workspace& workspace, ScreenEditor& mainEditor,
                                    const PictureLibrary& pictures, QWidget* parent)
     : QDialog(parent), ws(workspace), mainEditor(mainEditor), pictures(pictures),
       numbering(ScreenNumbering::forLevel(rom::levelFromText(sm::ss(mainEditor.levelText())))),
-      topScreen(numbering.firstScreen) {
+      level(levelOf(numbering)), topScreen(numbering.firstScreen) {
     buildWindow();
     Form_Load();
 }
@@ -75,10 +79,10 @@ void frmScreenManager::createControls() {
     // All four tabs stay in view above the frames, whichever is selected.
     tab1->setUsesScrollButtons(false);
     tab1->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 4px 6px; }"));
-    tabOrder = new ScreenOrderTab(ws, numbering, this);
-    tabEnemies = new EnemiesTab(ws, numbering, pictures, this);
-    tabPowerUps = new PowerUpsTab(ws, numbering, this);
-    tabPipes = new PipesTab(ws, numbering, this);
+    tabOrder = new ScreenOrderTab(numbering, this);
+    tabEnemies = new EnemiesTab(catalogue, pictures, this);
+    tabPowerUps = new PowerUpsTab(numbering, catalogue, this);
+    tabPipes = new PipesTab(this);
     fraTab = {tabOrder, tabEnemies, tabPowerUps, tabPipes};
     for (int i = 0; i < 4; ++i) {
         fraTab[i]->setObjectName(QStringLiteral("fraTab%1").arg(i));
@@ -115,6 +119,10 @@ void frmScreenManager::layOutControls() {
 
 void frmScreenManager::connectHandlers() {
     connect(tab1, &QTabBar::currentChanged, this, &frmScreenManager::ShowTab);
+    connect(tabOrder, &ScreenOrderTab::orderEdited, this, &frmScreenManager::Tab1WriteKIV);
+    connect(tabEnemies, &EnemiesTab::changed, this, [this] { tabChanged(tabEnemies); });
+    connect(tabPowerUps, &PowerUpsTab::changed, this, [this] { tabChanged(tabPowerUps); });
+    connect(tabPipes, &PipesTab::changed, this, [this] { tabChanged(tabPipes); });
     connect(tabOrder, &ScreenOrderTab::screensSwapped, this, &frmScreenManager::screensSwapped);
     connect(tabOrder, &ScreenOrderTab::screenReplaced, this, [this](int s) { redrawIfShown({s}); });
     connect(tabEnemies, &EnemiesTab::edited, this, &frmScreenManager::redrawIfShown);
@@ -127,19 +135,26 @@ void frmScreenManager::connectHandlers() {
 }
 
 void frmScreenManager::Form_Load() {
-    const int count = rom::shownScreenCount(ws.kivLevel, numbering.curLevel);
-    for (int i = 1; i <= count + numbering.sharedScreens; ++i) {
+    catalogue.load(ws.kivObjects);
+    std::vector<rom::ScreenRef> order;
+    if (numbering.sharedScreens > 0) {
+        order = rom::readScreenOrder(ws.kivLevel, *rom::LevelId::fromKey(numbering.sharedLevel));
+        order.resize(static_cast<size_t>(numbering.sharedScreens));
+    }
+    for (rom::ScreenRef& own : rom::readScreenOrder(ws.kivLevel, level))
+        order.push_back(std::move(own));
+    for (int i = 1; i <= static_cast<int>(order.size()); ++i) {
         const int s = numbering.numberOffset + i;
-        tabOrder->addScreen(s, qs(numbering.referenceOf(ws.kivLevel, s)));
         if (s > 3)
             tabEnemies->addScreenNumber(s);
         if (i > 2)
             tabPipes->addScreenNumber(i);
     }
-    tabEnemies->fillList();
-    tabPowerUps->fillList();
+    tabOrder->fillList(std::move(order));
+    tabEnemies->fillList(rom::readEnemies(ws.kivLevel, level));
+    tabPowerUps->fillList(rom::readPowerUps(ws.kivLevel));
     if (numbering.numberOffset == 0)
-        tabPipes->fillList();
+        tabPipes->fillList(rom::readPipes(ws.kivLevel, level));
     drawScreens(false);
 }
 
@@ -148,12 +163,30 @@ void frmScreenManager::Form_Unload() {
         return;
     unloaded = true;
     if (ws.smEnemyChanged)
-        tabEnemies->Tab2WriteKIV();
+        rom::writeEnemies(ws.kivLevel, level, tabEnemies->records());
     if (ws.smPowerUpChanged)
-        tabPowerUps->Tab3WriteKIV();
+        rom::writePowerUps(ws.kivLevel, tabPowerUps->records());
     if (ws.smPipeChanged)
-        tabPipes->Tab4WriteKIV();
+        rom::writePipes(ws.kivLevel, level, tabPipes->records());
     mainEditor.cmbLevel_Click();
+}
+
+void frmScreenManager::Tab1WriteKIV() {
+    rom::writeScreenOrder(ws.kivLevel, level, tabOrder->ownReferences());
+    ws.smChanged = true;
+}
+
+void frmScreenManager::tabChanged(QFrame* tab) {
+    if (tab == tabEnemies)
+        ws.smEnemyChanged = true;
+    else if (tab == tabPowerUps)
+        ws.smPowerUpChanged = true;
+    else if (tab == tabPipes)
+        ws.smPipeChanged = true;
+}
+
+const kiv::ConfigFile& frmScreenManager::document() const {
+    return ws.kivLevel;
 }
 
 void frmScreenManager::drawScreens(bool autoRefresh) {
@@ -162,13 +195,13 @@ void frmScreenManager::drawScreens(bool autoRefresh) {
     const WaitCursor hourglass;
     for (int i = 0; i < ScreenPreviews::Count; ++i) {
         const int s = topScreen + i;
-        const std::string reference = numbering.referenceOf(ws.kivLevel, s);
+        const std::string reference = numbering.referenceOf(document(), s);
         PictureBox& box = previewGrid->picEditor(i);
         previewGrid->lblRef(i).clear();
         box.hide();
         if (reference == kiv::ConfigFile::NotFound)
             continue;
-        drawScreen(box, ws.kivLevel, pictures, numbering.levelOfScreen(s), reference);
+        drawScreen(box, document(), pictures, numbering.levelOfScreen(s), reference);
         previewGrid->lblRef(i).setText(QString::number(s) + QStringLiteral(": ") + qs(reference));
         tabEnemies->paintEnemies(box, s);
         tabPowerUps->paintPowerUps(box, s);
@@ -176,7 +209,7 @@ void frmScreenManager::drawScreens(bool autoRefresh) {
             tabPipes->paintPipes(box, s);
         box.show();
     }
-    const std::string beyond = ws.kivLevel.GetValue(
+    const std::string beyond = document().GetValue(
         rom::screenKey(numbering.curLevel, numbering.ownPosition(topScreen + 6)));
     cmdScrollDown->setEnabled(beyond != kiv::ConfigFile::NotFound);
     cmdScrollUp->setEnabled(topScreen != numbering.firstScreen);

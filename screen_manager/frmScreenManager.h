@@ -1,6 +1,8 @@
 #pragma once
 
 #include "editor/ScreenNumbering.h"
+#include "rom/Catalogue.h"
+#include "rom/LevelId.h"
 
 #include <QDialog>
 #include <QList>
@@ -21,8 +23,11 @@ class ScreenPreviews;
 struct Workspace;
 
 // The Screen Manager: screen order, enemies, power-ups and pipes of the main window's current
-// level. Shown modally; when it closes it writes the changed tabs into the level document,
-// raises the workspace's sm* flags and runs the main editor's cmbLevel_Click.
+// level. Shown modally; the tabs edit typed records read once when the window opens. A new screen
+// order is written at once; when the window closes it writes the other changed tabs into the
+// level document and runs the main editor's cmbLevel_Click. Edits raise the workspace's sm*
+// flags. Only Form_Load, Form_Unload, the two handlers after them and document() touch the
+// workspace.
 class frmScreenManager : public QDialog {
     Q_OBJECT
 
@@ -58,6 +63,11 @@ private:
     void connectHandlers();
     void Form_Load();
     void Form_Unload();
+    // The tab's order as the document's; raises smChanged.
+    void Tab1WriteKIV();
+    // Raises the sm* flag of the tab that changed.
+    void tabChanged(QFrame* tab);
+    const kiv::ConfigFile& document() const;
     void screensSwapped(int s);
     // Redraws (if auto-refresh allows) when one of these screen numbers is previewed.
     void redrawIfShown(const QList<int>& screens);
@@ -66,6 +76,8 @@ private:
     ScreenEditor& mainEditor;
     const PictureLibrary& pictures;
     const ScreenNumbering numbering;
+    const rom::LevelId level;
+    rom::Catalogue catalogue;
     int topScreen;
     bool unloaded = false;
 

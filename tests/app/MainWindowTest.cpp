@@ -22,7 +22,7 @@
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <QtTest>
 
 #include <algorithm>
@@ -856,19 +856,19 @@ private slots:
             QTest::mouseClick(down, Qt::LeftButton);
 
             tabs->setCurrentIndex(1);
-            auto* enemies = sm->findChild<QTreeWidget*>("lvEnemies");
-            enemies->setCurrentItem(enemies->topLevelItem(0));
+            auto* enemies = sm->findChild<QTreeView*>("lvEnemies");
+            enemies->setCurrentIndex(enemies->model()->index(0, 0));
             chooseAnother(sm, "cmbX");
 
             tabs->setCurrentIndex(2);
-            auto* powerUps = sm->findChild<QTreeWidget*>("lvPowerups");
-            powerUps->setCurrentItem(powerUps->topLevelItem(0));
+            auto* powerUps = sm->findChild<QTreeView*>("lvPowerups");
+            powerUps->setCurrentIndex(powerUps->model()->index(0, 0));
             auto* level = sm->findChild<ChoiceBox*>("cmbLevelP");
             level->setCurrentIndex(level->findText(level->text() == "4-3" ? "1-1" : "4-3"));
 
             tabs->setCurrentIndex(3);
-            auto* pipes = sm->findChild<QTreeWidget*>("lvPipes");
-            pipes->setCurrentItem(pipes->topLevelItem(0));
+            auto* pipes = sm->findChild<QTreeView*>("lvPipes");
+            pipes->setCurrentIndex(pipes->model()->index(0, 0));
             chooseAnother(sm, "cmbExitY");
 
             driven = true;

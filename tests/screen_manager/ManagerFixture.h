@@ -14,9 +14,11 @@
 #include "tests/support/SampleWorkspace.h"
 #include "tests/support/ScriptedDialogs.h"
 
+#include <QAbstractItemModel>
 #include <QComboBox>
+#include <QItemSelectionModel>
 #include <QTemporaryDir>
-#include <QTreeWidget>
+#include <QTreeView>
 
 #include <memory>
 #include <stdexcept>
@@ -122,20 +124,35 @@ struct ManagerFixture {
     }
 };
 
+// The text a list view shows in a cell.
+inline QString cellText(const QTreeView* list, int row, int column) {
+    return list->model()->index(row, column).data().toString();
+}
+
+inline int rowCount(const QTreeView* list) {
+    return list->model()->rowCount();
+}
+
 // The texts of a list view's rows in list order, one column.
-inline QStringList columnTexts(const QTreeWidget* list, int column) {
+inline QStringList columnTexts(const QTreeView* list, int column) {
     QStringList texts;
-    for (int i = 0; i < list->topLevelItemCount(); ++i)
-        texts << list->topLevelItem(i)->text(column);
+    for (int i = 0; i < rowCount(list); ++i)
+        texts << cellText(list, i, column);
     return texts;
 }
 
-// The first row whose column `column` reads `text`.
-inline QTreeWidgetItem* rowWith(const QTreeWidget* list, int column, const QString& text) {
-    for (int i = 0; i < list->topLevelItemCount(); ++i)
-        if (list->topLevelItem(i)->text(column) == text)
-            return list->topLevelItem(i);
-    return nullptr;
+// The first row whose column `column` reads `text`; -1 when none does.
+inline int rowWith(const QTreeView* list, int column, const QString& text) {
+    return static_cast<int>(columnTexts(list, column).indexOf(text));
+}
+
+// Makes `row` the current and only selected row, as the keyboard does.
+inline void selectRow(QTreeView* list, int row) {
+    list->setCurrentIndex(list->model()->index(row, 0));
+}
+
+inline bool isSelected(const QTreeView* list, int row) {
+    return list->selectionModel()->isSelected(list->model()->index(row, 0));
 }
 
 // Picks `text` in a drop-down box as the user would.
