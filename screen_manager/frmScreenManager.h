@@ -24,10 +24,9 @@ struct Workspace;
 
 // The Screen Manager: screen order, enemies, power-ups and pipes of the main window's current
 // level. Shown modally; the tabs edit typed records read once when the window opens. A new screen
-// order is written at once; when the window closes it writes the other changed tabs into the
-// level document and runs the main editor's cmbLevel_Click. Edits raise the workspace's sm*
-// flags. Only Form_Load, Form_Unload, the two handlers after them and document() touch the
-// workspace.
+// order is written at once, as the previews draw from the document; when the window closes it
+// writes the other changed tabs and runs the main editor's cmbLevel_Click. Edits raise the
+// workspace's sm* flags.
 class frmScreenManager : public QDialog {
     Q_OBJECT
 
@@ -61,13 +60,18 @@ private:
     void createControls();
     void layOutControls();
     void connectHandlers();
+
+    // ---- The only members that reach the workspace ----
     void Form_Load();
     void Form_Unload();
-    // The tab's order as the document's; raises smChanged.
+    // The screen order tab's order into the document; raises smChanged.
     void Tab1WriteKIV();
-    // Raises the sm* flag of the tab that changed.
+    // Raises the sm* flag of the tab whose records changed.
     void tabChanged(QFrame* tab);
+    // The document the previews are drawn from.
     const kiv::ConfigFile& document() const;
+    // ----
+
     void screensSwapped(int s);
     // Redraws (if auto-refresh allows) when one of these screen numbers is previewed.
     void redrawIfShown(const QList<int>& screens);
