@@ -8,7 +8,7 @@
 #include "editor/ScreenEditor.h"
 #include "editor/WaitCursor.h"
 #include "rom/RomWriter.h"
-#include "screen_manager/ManagerWorkspace.h"
+#include "screen_manager/ManagerChanges.h"
 #include "screen_manager/frmScreenManager.h"
 
 #include <QCloseEvent>
@@ -317,10 +317,9 @@ void frmTW::mnuHelpAbout_Click() {
 }
 
 void frmTW::cmdManager_Click() {
-    ManagerWorkspace managed(ws);
-    frmScreenManager manager(managed, *screenEditor, pictures, this);
+    ManagerChanges changes;
+    frmScreenManager manager(ws, changes, *screenEditor, pictures, this);
     manager.exec();
-    managed.markChanges(ws.document(), screenEditor->level());
 }
 
 void frmTW::Form_Unload(QCloseEvent* event) {

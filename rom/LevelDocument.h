@@ -22,8 +22,8 @@ class LevelDocument {
 public:
     // The whole document, for passes over every key (save, export, usage, drawing).
     const kiv::ConfigFile& kivLevel() const { return kivLevel_; }
-    // The store itself, for the code that still edits keys one by one (the Screen Manager's lists,
-    // fixtures planting odd values). Nothing is marked: such code calls markChanged itself.
+    // The store itself, for planting values no typed operation would write (a test's damaged or
+    // hand-edited document). Nothing is marked: such code calls markChanged itself.
     kiv::ConfigFile& storeForKeyEdits() { return kivLevel_; }
 
     // ---- Cells: an object code, or nothing where the cell is empty ----

@@ -3,50 +3,65 @@
 #include "editor/PictureBox.h"
 #include "editor/PictureLibrary.h"
 #include "editor/ScreenMarks.h"
-#include "editor/ScreenNumbering.h"
-#include "rom/Counts.h"
-#include "rom/LevelKeys.h"
+#include "rom/Catalogue.h"
+#include "rom/Numbers.h"
 #include "screen_manager/ChoiceBox.h"
 #include "screen_manager/FieldText.h"
-#include "screen_manager/ManagerWorkspace.h"
 #include "screen_manager/TabWidgets.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QPixmap>
-#include <QSignalBlocker>
-#include <QTreeWidget>
+#include <QTreeView>
 
 #include <tuple>
 
+using rom::EnemyRecord;
 using sm::qs;
-using sm::valueOf;
 
 namespace {
+
+QString hexText(int value) {
+    return qs(rom::hexText(static_cast<unsigned>(value)));
+}
 
 // The position bytes the Y box offers: bit 5 clear and a row of 0 to 19.
 QStringList positionTexts() {
     QStringList texts;
     for (int fine : {0x00, 0x40, 0x80, 0xC0})
         for (int row = 0; row < 20; ++row)
-            texts << sm::hexText(fine + row);
+            texts << hexText(fine + row);
     return texts;
 }
 
-QString sortKey(const QString& screen, const QString& x) {
-    return sm::twoDigits(screen) + x;
+QString screenText(const EnemyRecord& r) {
+    return sm::shown(r.screen, [](int stored) { return QString::number(stored + 2); });
 }
 
 } // namespace
 
-EnemiesTab::EnemiesTab(ManagerWorkspace& workspace, const ScreenNumbering& numbering,
-                       const PictureLibrary& pictures, QWidget* parent)
-    : QFrame(parent), ws(workspace), numbering(numbering), pictures(pictures) {
-    lvEnemies = sm::makeListView(
-        QStringLiteral("lvEnemies"),
-        {{"Type", 3881}, {"Hard", 1235}, {"Screen", 1235}, {"X", 882}, {"Y", 882}, {"SX", 0}},
-        this);
+EnemiesTab::Table::Columns EnemiesTab::columns(const EnemiesTab& tab) {
+    return {
+        {"Type", 3881, [&tab](const EnemyRecord& r) { return tab.Tab2GetEnemyInfo(r.type); }},
+        {"Hard", 1235,
+         [](const EnemyRecord& r) {
+             return sm::shown(r.hard, [](bool on) { return QString(on ? "Y" : "N"); });
+         }},
+        {"Screen", 1235, screenText},
+        {"X", 882, [](const EnemyRecord& r) { return sm::decimalText(r.x); }},
+        {"Y", 882, [](const EnemyRecord& r) { return sm::shown(r.y, hexText); }},
+        {"SX", 0,
+         [](const EnemyRecord& r) { return sm::twoDigits(screenText(r)) + sm::decimalText(r.x); }},
+    };
+}
+
+EnemiesTab::EnemiesTab(const rom::Catalogue& catalogue, const PictureLibrary& pictures,
+                       QWidget* parent)
+    : QFrame(parent), catalogue(catalogue), pictures(pictures) {
+    table = new Table(columns(*this), this);
+    lvEnemies = sm::makeListView(QStringLiteral("lvEnemies"), *table, this);
     std::tie(lblType, cmbType) = sm::makeLabelledBox(tr("&Type:"), QStringLiteral("lblType"),
                                                      QStringLiteral("cmbType"), {}, this);
     chkHard = new QCheckBox(tr("&Hard"), this);
@@ -78,8 +93,9 @@ EnemiesTab::EnemiesTab(ManagerWorkspace& workspace, const ScreenNumbering& numbe
     grid->addWidget(cmbY, 4, 1);
     grid->setRowStretch(0, 1);
 
-    connect(lvEnemies, &QTreeWidget::itemSelectionChanged, this, [this] {
-        if (QTreeWidgetItem* row = sm::selectedRow(*lvEnemies))
+    connect(lvEnemies->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+        const int row = sm::selectedRow(*lvEnemies);
+        if (row >= 0)
             lvEnemies_ItemClick(row);
         else
             noRowSelected();
@@ -95,121 +111,84 @@ void EnemiesTab::addScreenNumber(int number) {
     cmbScreen->addChoices({QString::number(number)});
 }
 
-void EnemiesTab::fillList() {
-    const std::string& nn = numbering.curLevel;
-    const int count = rom::shownEnemyCount(ws.kivLevel, nn);
-    for (int k = 1; k <= count; ++k) {
-        const QString type = document(rom::enemyKey(nn, "type", k));
-        const QString stored = document(rom::enemyKey(nn, "screen", k));
-        const QString screen =
-            sm::isMissing(stored) ? stored : QString::number(valueOf(stored) + 2);
-        const QString x = document(rom::enemyKey(nn, "x", k));
-        auto* row = new QTreeWidgetItem(
-            lvEnemies, {sm::isMissing(type) ? QString() : Tab2GetEnemyInfo(type, {}),
-                        document(rom::enemyKey(nn, "hard", k)), screen, x,
-                        document(rom::enemyKey(nn, "y", k)), sortKey(screen, x)});
-        // The stored type stands in for a description that the catalogue lacks.
-        row->setData(ColType, Qt::UserRole, type);
-    }
+void EnemiesTab::fillList(std::vector<EnemyRecord> records) {
+    table->setRecords(std::move(records));
     Tab2SortMainList();
-
     QStringList descriptions;
-    const int kinds = rom::boundedCount(sm::ss(catalogue("Enemies")), rom::CatalogueCapacity);
-    for (int i = 1; i <= kinds; ++i)
-        descriptions << catalogue("DescE" + rom::num(i));
+    for (const rom::CatalogueEntry& kind : catalogue.enemies())
+        descriptions << qs(kind.description);
     cmbType->addChoices(descriptions);
 }
 
-void EnemiesTab::Tab2WriteKIV() {
-    const std::string& nn = numbering.curLevel;
-    for (int i = 0; i < lvEnemies->topLevelItemCount(); ++i) {
-        const QTreeWidgetItem& row = *lvEnemies->topLevelItem(i);
-        const int k = i + 1;
-        auto write = [&](const char* field, const QString& value) {
-            sm::writeField(ws.kivLevel, rom::enemyKey(nn, field, k), value);
-        };
-        const QString screen = row.text(ColScreen);
-        write("screen", sm::isMissing(screen) ? screen : QString::number(valueOf(screen) - 2));
-        write("hard", row.text(ColHard));
-        write("type", typeTextOf(row));
-        write("x", row.text(ColX));
-        write("y", row.text(ColY));
-    }
-}
-
 void EnemiesTab::Tab2SortMainList() {
-    lvEnemies->sortItems(ColSX, Qt::AscendingOrder);
+    table->sort(ColSX, Qt::AscendingOrder);
 }
 
 void EnemiesTab::swapScreenNumbers(int s) {
-    for (int i = 0; i < lvEnemies->topLevelItemCount(); ++i) {
-        QTreeWidgetItem& row = *lvEnemies->topLevelItem(i);
-        const double screen = valueOf(row.text(ColScreen));
-        if (screen != s && screen != s + 1)
+    bool moved = false;
+    for (int i = 0; i < table->count(); ++i) {
+        EnemyRecord r = table->record(i);
+        if (!r.screen || (*r.screen + 2 != s && *r.screen + 2 != s + 1))
             continue;
-        row.setText(ColScreen, QString::number(screen == s ? s + 1 : s));
-        row.setText(ColSX, sortKey(row.text(ColScreen), row.text(ColX)));
-        ws.smEnemyChanged = true;
+        r.screen = *r.screen + 2 == s ? s - 1 : s - 2;
+        table->setRecord(i, r);
+        moved = true;
     }
+    if (moved)
+        emit changed();
     Tab2SortMainList();
     // The boxes show the selected row's new screen, or the next edit would write the old one.
-    if (QTreeWidgetItem* row = sm::selectedRow(*lvEnemies))
+    const int row = sm::selectedRow(*lvEnemies);
+    if (row >= 0)
         lvEnemies_ItemClick(row);
 }
 
 void EnemiesTab::paintEnemies(PictureBox& box, int s) const {
-    for (int i = 0; i < lvEnemies->topLevelItemCount(); ++i) {
-        const QTreeWidgetItem& row = *lvEnemies->topLevelItem(i);
-        if (valueOf(row.text(ColScreen)) != s)
+    for (const EnemyRecord& r : records()) {
+        if (!r.screen || *r.screen + 2 != s)
             continue;
-        const QImage picture = pictureOf(row);
+        const QImage picture = pictureOf(r);
         if (!picture.isNull())
-            box.paintPicture(picture,
-                             Tab2EnemyCoordinates(picture, row.text(ColX), row.text(ColY)));
+            box.paintPicture(picture, Tab2EnemyCoordinates(picture, r.x, r.y));
     }
 }
 
-QString EnemiesTab::Tab2GetEnemyInfo(const QString& hexType, const QString& descType) const {
-    const int count = rom::boundedCount(sm::ss(catalogue("Enemies")), rom::CatalogueCapacity);
-    for (int i = 1; i <= count; ++i) {
-        const std::string n = rom::num(i);
-        if (!hexType.isEmpty()) {
-            if (valueOf(catalogue("CodeE" + n)) == sm::hexValueOf(hexType))
-                return catalogue("DescE" + n);
-        } else if (catalogue("DescE" + n) == descType) {
-            return catalogue("CodeE" + n);
-        }
-    }
-    return {};
+QString EnemiesTab::Tab2GetEnemyInfo(rom::Field type) const {
+    const rom::CatalogueEntry* kind =
+        type ? rom::Catalogue::withCode(catalogue.enemies(), *type) : nullptr;
+    return kind ? qs(kind->description) : QString();
+}
+
+rom::Field EnemiesTab::Tab2GetEnemyType(const QString& description) const {
+    const rom::CatalogueEntry* kind =
+        rom::Catalogue::withDescription(catalogue.enemies(), sm::ss(description));
+    return kind ? rom::Field(kind->code) : std::nullopt;
 }
 
 QImage EnemiesTab::Tab2GetEnemyPicture(const QString& eType) const {
-    const QString code = Tab2GetEnemyInfo({}, eType);
-    return code.isEmpty() ? pictures.picture(PictureLibrary::FallbackId)
-                          : pictureOfCode(static_cast<int>(valueOf(code)));
+    const rom::Field code = Tab2GetEnemyType(eType);
+    return code ? pictureOfCode(*code) : pictures.picture(PictureLibrary::FallbackId);
 }
 
-QPoint EnemiesTab::Tab2EnemyCoordinates(const QImage& picture, const QString& eX,
-                                        const QString& eY) {
-    return marks::enemyTopLeft(picture, valueOf(eX), eY);
+QPoint EnemiesTab::Tab2EnemyCoordinates(const QImage& picture, rom::Field eX, rom::Field eY) {
+    // A missing field places the enemy as a zero does.
+    return marks::enemyTopLeft(picture, eX.value_or(0), hexText(eY.value_or(0)));
 }
 
-void EnemiesTab::lvEnemies_ItemClick(QTreeWidgetItem* item) {
-    if (!item)
+void EnemiesTab::lvEnemies_ItemClick(int row) {
+    if (row < 0)
         return;
-    if (sm::selectedRow(*lvEnemies) != item) {
-        const QSignalBlocker quiet(lvEnemies);
-        lvEnemies->setCurrentItem(item);
-    }
+    if (sm::selectedRow(*lvEnemies) != row)
+        sm::selectQuietly(*lvEnemies, row);
     enableBoxes(true);
     enemyEditOn = false;
-    cmbType->setText(item->text(ColType));
-    showPicture(pictureOf(*item));
-    chkHard->setChecked(item->text(ColHard) == QLatin1String("Y"));
-    lastEnemyScreen = item->text(ColScreen);
-    cmbScreen->setText(item->text(ColScreen));
-    cmbX->setText(item->text(ColX));
-    cmbY->setText(item->text(ColY));
+    cmbType->setText(table->text(row, ColType));
+    showPicture(pictureOf(table->record(row)));
+    chkHard->setChecked(table->text(row, ColHard) == QLatin1String("Y"));
+    lastEnemyScreen = table->text(row, ColScreen);
+    cmbScreen->setText(table->text(row, ColScreen));
+    cmbX->setText(table->text(row, ColX));
+    cmbY->setText(table->text(row, ColY));
     enemyEditOn = true;
 }
 
@@ -236,7 +215,8 @@ void EnemiesTab::cmbX_Click() {
 bool EnemiesTab::keepOffScreenFourEdge() {
     // On screen 4 an enemy stands at X 2 or more, whichever of the two boxes the user chose
     // last. Showing a row leaves a stored position as it is.
-    if (!enemyEditOn || valueOf(cmbScreen->text()) != 4 || valueOf(cmbX->text()) >= 2)
+    if (!enemyEditOn || rom::leadingNumber(sm::ss(cmbScreen->text())) != 4 ||
+        rom::leadingNumber(sm::ss(cmbX->text())) >= 2)
         return false;
     // Setting the box runs cmbX_Click again, which copies the corrected boxes into the row.
     cmbX->setText(QStringLiteral("2"));
@@ -263,29 +243,30 @@ void EnemiesTab::cmbY_Click() {
 void EnemiesTab::Tab2UpdateMainList() {
     if (!enemyEditOn)
         return;
-    QTreeWidgetItem* row = sm::selectedRow(*lvEnemies);
-    if (!row)
+    const int row = sm::selectedRow(*lvEnemies);
+    if (row < 0)
         return;
-    row->setText(ColType, cmbType->text());
-    row->setText(ColHard, chkHard->isChecked() ? QStringLiteral("Y") : QStringLiteral("N"));
-    row->setText(ColScreen, cmbScreen->text());
-    row->setText(ColX, cmbX->text());
-    row->setText(ColY, cmbY->text());
-    row->setText(ColSX, sortKey(cmbScreen->text(), cmbX->text()));
+    table->setRecord(row, recordFromBoxes(row));
     Tab2SortMainList();
-    ws.smEnemyChanged = true;
-    emit edited(
-        {static_cast<int>(valueOf(cmbScreen->text())), static_cast<int>(valueOf(lastEnemyScreen))});
+    emit changed();
+    emit edited({sm::numberOf(cmbScreen->text()), sm::numberOf(lastEnemyScreen)});
 }
 
-QString EnemiesTab::typeTextOf(const QTreeWidgetItem& row) const {
-    const QString code = Tab2GetEnemyInfo({}, row.text(ColType));
-    return code.isEmpty() ? row.data(ColType, Qt::UserRole).toString()
-                          : sm::hexText(static_cast<int>(valueOf(code)));
+EnemyRecord EnemiesTab::recordFromBoxes(int row) const {
+    EnemyRecord r = table->record(row);
+    // A type the catalogue does not describe shows no description and stays as stored.
+    if (const rom::Field type = Tab2GetEnemyType(cmbType->text()))
+        r.type = type;
+    r.hard = chkHard->isChecked();
+    r.screen =
+        sm::fieldOf(cmbScreen->text(), [](std::string_view t) { return rom::leadingWhole(t) - 2; });
+    r.x = sm::decimalOf(cmbX->text());
+    r.y = sm::fieldOf(cmbY->text(), rom::leadingHex);
+    return r;
 }
 
-QImage EnemiesTab::pictureOf(const QTreeWidgetItem& row) const {
-    return pictureOfCode(sm::hexValueOf(typeTextOf(row)));
+QImage EnemiesTab::pictureOf(const EnemyRecord& record) const {
+    return pictureOfCode(record.type.value_or(0));
 }
 
 QImage EnemiesTab::pictureOfCode(int code) const {
@@ -296,12 +277,4 @@ QImage EnemiesTab::pictureOfCode(int code) const {
 void EnemiesTab::showPicture(const QImage& picture) {
     picEnemy->setPixmap(QPixmap::fromImage(picture));
     picEnemy->show();
-}
-
-QString EnemiesTab::catalogue(const std::string& key) const {
-    return qs(ws.kivObjects.GetValue(key));
-}
-
-QString EnemiesTab::document(const std::string& key) const {
-    return qs(ws.kivLevel.GetValue(key));
 }

@@ -2,55 +2,66 @@
 
 #include "editor/PictureBox.h"
 #include "editor/ScreenMarks.h"
-#include "editor/ScreenNumbering.h"
-#include "rom/LevelKeys.h"
+#include "rom/Numbers.h"
 #include "screen_manager/ChoiceBox.h"
 #include "screen_manager/FieldText.h"
-#include "screen_manager/ManagerWorkspace.h"
 #include "screen_manager/TabWidgets.h"
 
 #include <QGridLayout>
+#include <QItemSelectionModel>
 #include <QLabel>
-#include <QSignalBlocker>
-#include <QTreeWidget>
+#include <QTreeView>
 
-#include <array>
+#include <cmath>
 #include <tuple>
 
-using sm::qs;
-using sm::valueOf;
+using rom::PipeRecord;
 
 namespace {
 
-// The document's field names, in column order.
-constexpr std::array<const char*, 6> Fields = {"entryscreen", "entryx", "bonusscreen",
-                                               "exitscreen",  "exitx",  "exity"};
-
-QString sortKey(const QString& entry, const QString& entryX) {
-    return sm::twoDigits(entry) + sm::twoDigits(entryX);
+QString eighthsText(rom::Field eighths) {
+    return sm::shown(eighths, [](int v) { return sm::qs(rom::eighthsText(v)); });
 }
 
-QString swapped(const QString& screen, int s, bool& changed) {
-    const double number = valueOf(screen);
-    if (number != s && number != s + 1)
-        return screen;
-    changed = true;
-    return QString::number(number == s ? s + 1 : s);
+rom::Field eighthsOf(const QString& text) {
+    return sm::fieldOf(text, [](std::string_view t) {
+        return static_cast<int>(std::lround(rom::leadingNumber(t) * 8));
+    });
+}
+
+// Screen s as s + 1 and s + 1 as s; true when `screen` was either.
+bool swapped(rom::Field& screen, int s) {
+    if (screen != s && screen != s + 1)
+        return false;
+    screen = screen == s ? s + 1 : s;
+    return true;
+}
+
+double cells(rom::Field field) {
+    return field.value_or(0);
 }
 
 } // namespace
 
-PipesTab::PipesTab(ManagerWorkspace& workspace, const ScreenNumbering& numbering, QWidget* parent)
-    : QFrame(parent), ws(workspace), numbering(numbering) {
-    lvPipes = sm::makeListView(QStringLiteral("lvPipes"),
-                               {{"Entry", 1235},
-                                {"Entry X", 1235},
-                                {"Bonus", 1235},
-                                {"Exit", 1235},
-                                {"Exit X", 1235},
-                                {"Exit Y", 1235},
-                                {"SX", 882}},
-                               this);
+PipesTab::Table::Columns PipesTab::columns() {
+    return {
+        {"Entry", 1235, [](const PipeRecord& r) { return sm::decimalText(r.entryScreen); }},
+        {"Entry X", 1235, [](const PipeRecord& r) { return sm::decimalText(r.entryX); }},
+        {"Bonus", 1235, [](const PipeRecord& r) { return sm::decimalText(r.bonusScreen); }},
+        {"Exit", 1235, [](const PipeRecord& r) { return sm::decimalText(r.exitScreen); }},
+        {"Exit X", 1235, [](const PipeRecord& r) { return eighthsText(r.exitXEighths); }},
+        {"Exit Y", 1235, [](const PipeRecord& r) { return eighthsText(r.exitYEighths); }},
+        {"SX", 882,
+         [](const PipeRecord& r) {
+             return sm::twoDigits(sm::decimalText(r.entryScreen)) +
+                    sm::twoDigits(sm::decimalText(r.entryX));
+         }},
+    };
+}
+
+PipesTab::PipesTab(QWidget* parent) : QFrame(parent) {
+    table = new Table(columns(), this);
+    lvPipes = sm::makeListView(QStringLiteral("lvPipes"), *table, this);
     std::tie(lblEntry, cmbEntry) = sm::makeLabelledBox(
         tr("Entry &screen:"), QStringLiteral("lblEntry"), QStringLiteral("cmbEntry"), {}, this);
     std::tie(lblEntryX, cmbEntryX) =
@@ -82,8 +93,9 @@ PipesTab::PipesTab(ManagerWorkspace& workspace, const ScreenNumbering& numbering
     }
     grid->setRowStretch(0, 1);
 
-    connect(lvPipes, &QTreeWidget::itemSelectionChanged, this, [this] {
-        if (QTreeWidgetItem* selected = sm::selectedRow(*lvPipes))
+    connect(lvPipes->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+        const int selected = sm::selectedRow(*lvPipes);
+        if (selected >= 0)
             lvPipes_ItemClick(selected);
         else
             noRowSelected();
@@ -101,45 +113,32 @@ void PipesTab::addScreenNumber(int number) {
     cmbExit->addChoices({QString::number(number)});
 }
 
-void PipesTab::fillList() {
-    for (int k = 1; k <= 2; ++k) {
-        QStringList texts;
-        for (const char* field : Fields)
-            texts << document(rom::pipeKey(numbering.curLevel, field, k));
-        texts << sortKey(texts[ColEntry], texts[ColEntryX]);
-        new QTreeWidgetItem(lvPipes, texts);
-    }
+void PipesTab::fillList(std::vector<PipeRecord> records) {
+    table->setRecords(std::move(records));
     Tab4SortMainList();
-}
-
-void PipesTab::Tab4WriteKIV() {
-    for (int i = 0; i < lvPipes->topLevelItemCount(); ++i) {
-        const QTreeWidgetItem& row = *lvPipes->topLevelItem(i);
-        for (int column = ColEntry; column <= ColExitY; ++column)
-            sm::writeField(ws.kivLevel, rom::pipeKey(numbering.curLevel, Fields[column], i + 1),
-                           row.text(column));
-    }
 }
 
 void PipesTab::Tab4SortMainList() {
-    lvPipes->sortItems(ColSX, Qt::AscendingOrder);
+    table->sort(ColSX, Qt::AscendingOrder);
 }
 
 void PipesTab::swapScreenNumbers(int s) {
-    for (int i = 0; i < lvPipes->topLevelItemCount(); ++i) {
-        QTreeWidgetItem& row = *lvPipes->topLevelItem(i);
-        bool entryChanged = false;
-        bool exitChanged = false;
-        row.setText(ColEntry, swapped(row.text(ColEntry), s, entryChanged));
-        row.setText(ColExit, swapped(row.text(ColExit), s, exitChanged));
-        if (entryChanged)
-            row.setText(ColSX, sortKey(row.text(ColEntry), row.text(ColEntryX)));
-        if (entryChanged || exitChanged)
-            ws.smPipeChanged = true;
+    bool moved = false;
+    for (int i = 0; i < table->count(); ++i) {
+        PipeRecord r = table->record(i);
+        const bool entry = swapped(r.entryScreen, s);
+        const bool exit = swapped(r.exitScreen, s);
+        if (!entry && !exit)
+            continue;
+        table->setRecord(i, r);
+        moved = true;
     }
+    if (moved)
+        emit changed();
     Tab4SortMainList();
     // The boxes show the selected row's new screens, or the next edit would write the old ones.
-    if (QTreeWidgetItem* row = sm::selectedRow(*lvPipes))
+    const int row = sm::selectedRow(*lvPipes);
+    if (row >= 0)
         lvPipes_ItemClick(row);
 }
 
@@ -147,30 +146,27 @@ void PipesTab::paintPipes(PictureBox& box, int s) const {
     const auto fill = [&box](const QRect& mark) {
         box.fillRect(mark.topLeft(), mark.bottomRight(), marks::PipeColor);
     };
-    for (int i = 0; i < lvPipes->topLevelItemCount(); ++i) {
-        const QTreeWidgetItem& row = *lvPipes->topLevelItem(i);
-        if (valueOf(row.text(ColEntry)) == s)
-            fill(marks::pipeEntryBar(valueOf(row.text(ColEntryX))));
-        if (valueOf(row.text(ColExit)) == s)
-            fill(marks::pipeExitBox(valueOf(row.text(ColExitX)), valueOf(row.text(ColExitY))));
+    for (const PipeRecord& r : records()) {
+        if (r.entryScreen == s)
+            fill(marks::pipeEntryBar(cells(r.entryX)));
+        if (r.exitScreen == s)
+            fill(marks::pipeExitBox(cells(r.exitXEighths) / 8, cells(r.exitYEighths) / 8));
     }
 }
 
-void PipesTab::lvPipes_ItemClick(QTreeWidgetItem* item) {
-    if (!item)
+void PipesTab::lvPipes_ItemClick(int row) {
+    if (row < 0)
         return;
-    if (sm::selectedRow(*lvPipes) != item) {
-        const QSignalBlocker quiet(lvPipes);
-        lvPipes->setCurrentItem(item);
-    }
+    if (sm::selectedRow(*lvPipes) != row)
+        sm::selectQuietly(*lvPipes, row);
     enableBoxes(true);
     pipeEditOn = false;
-    cmbEntry->setText(item->text(ColEntry));
-    cmbEntryX->setText(item->text(ColEntryX));
-    cmbBonus->setText(item->text(ColBonus));
-    cmbExit->setText(item->text(ColExit));
-    cmbExitX->setText(item->text(ColExitX));
-    cmbExitY->setText(item->text(ColExitY));
+    cmbEntry->setText(table->text(row, ColEntry));
+    cmbEntryX->setText(table->text(row, ColEntryX));
+    cmbBonus->setText(table->text(row, ColBonus));
+    cmbExit->setText(table->text(row, ColExit));
+    cmbExitX->setText(table->text(row, ColExitX));
+    cmbExitY->setText(table->text(row, ColExitY));
     pipeEditOn = true;
 }
 
@@ -203,23 +199,30 @@ void PipesTab::cmbExitY_Click() {
 void PipesTab::Tab4UpdateMainList() {
     if (!pipeEditOn)
         return;
-    QTreeWidgetItem* row = sm::selectedRow(*lvPipes);
-    if (!row)
+    const int row = sm::selectedRow(*lvPipes);
+    if (row < 0)
         return;
-    const std::array<ChoiceBox*, 6> boxes = {cmbEntry, cmbEntryX, cmbBonus,
-                                             cmbExit,  cmbExitX,  cmbExitY};
-    for (int column = ColEntry; column <= ColExitY; ++column)
-        row->setText(column, boxes[column]->text());
-    row->setText(ColSX, sortKey(cmbEntry->text(), cmbEntryX->text()));
+    table->setRecord(row, recordFromBoxes(row));
     Tab4SortMainList();
-    ws.smPipeChanged = true;
+    emit changed();
 
     QList<int> screens;
     for (const QString& screen :
          {cmbEntry->text(), cmbExit->text(), lastEntryScreen, lastExitScreen})
         if (!screen.isEmpty())
-            screens << static_cast<int>(valueOf(screen));
+            screens << sm::numberOf(screen);
     emit edited(screens);
+}
+
+PipeRecord PipesTab::recordFromBoxes(int row) const {
+    PipeRecord r = table->record(row);
+    r.entryScreen = sm::decimalOf(cmbEntry->text());
+    r.entryX = sm::decimalOf(cmbEntryX->text());
+    r.bonusScreen = sm::decimalOf(cmbBonus->text());
+    r.exitScreen = sm::decimalOf(cmbExit->text());
+    r.exitXEighths = eighthsOf(cmbExitX->text());
+    r.exitYEighths = eighthsOf(cmbExitY->text());
+    return r;
 }
 
 void PipesTab::noRowSelected() {
@@ -233,8 +236,4 @@ void PipesTab::enableBoxes(bool on) {
                                                       lblBonus, cmbBonus, lblExit, cmbExit,
                                                       lblExitX, cmbExitX, lblExitY, cmbExitY})
         w->setEnabled(on);
-}
-
-QString PipesTab::document(const std::string& key) const {
-    return qs(ws.kivLevel.GetValue(key));
 }

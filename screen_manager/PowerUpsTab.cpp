@@ -3,23 +3,22 @@
 #include "editor/PictureBox.h"
 #include "editor/ScreenMarks.h"
 #include "editor/ScreenNumbering.h"
-#include "rom/Counts.h"
+#include "rom/Catalogue.h"
 #include "rom/LevelKeys.h"
 #include "rom/RomLayout.h"
 #include "screen_manager/ChoiceBox.h"
 #include "screen_manager/FieldText.h"
-#include "screen_manager/ManagerWorkspace.h"
 #include "screen_manager/TabWidgets.h"
 
 #include <QGridLayout>
+#include <QItemSelectionModel>
 #include <QLabel>
-#include <QSignalBlocker>
-#include <QTreeWidget>
+#include <QTreeView>
 
 #include <tuple>
 
+using rom::PowerUpRecord;
 using sm::qs;
-using sm::valueOf;
 
 namespace {
 
@@ -27,8 +26,12 @@ QString withoutDash(QString levelText) {
     return levelText.remove(QLatin1Char('-'));
 }
 
-QString sortKey(const QString& levelText, const QString& screen, const QString& x) {
-    return withoutDash(levelText) + sm::twoDigits(screen) + sm::twoDigits(x);
+// "1-1" for level 11, as the level box offers it.
+QString levelText(const PowerUpRecord& r) {
+    return sm::shown(r.level, [](int level) {
+        const QString digits = QString::number(level);
+        return digits.left(1) + QLatin1Char('-') + digits.right(1);
+    });
 }
 
 QStringList levelTexts() {
@@ -40,12 +43,25 @@ QStringList levelTexts() {
 
 } // namespace
 
-PowerUpsTab::PowerUpsTab(ManagerWorkspace& workspace, const ScreenNumbering& numbering,
+PowerUpsTab::Table::Columns PowerUpsTab::columns(const PowerUpsTab& tab) {
+    return {
+        {"Type", 3881, [&tab](const PowerUpRecord& r) { return tab.Tab3GetPowerUpInfo(r.type); }},
+        {"Level", 1235, levelText},
+        {"Screen", 1235, [](const PowerUpRecord& r) { return sm::decimalText(r.screen); }},
+        {"X", 882, [](const PowerUpRecord& r) { return sm::decimalText(r.x); }},
+        {"LSX", 0,
+         [](const PowerUpRecord& r) {
+             return withoutDash(levelText(r)) + sm::twoDigits(sm::decimalText(r.screen)) +
+                    sm::twoDigits(sm::decimalText(r.x));
+         }},
+    };
+}
+
+PowerUpsTab::PowerUpsTab(const ScreenNumbering& numbering, const rom::Catalogue& catalogue,
                          QWidget* parent)
-    : QFrame(parent), ws(workspace), numbering(numbering) {
-    lvPowerups = sm::makeListView(
-        QStringLiteral("lvPowerups"),
-        {{"Type", 3881}, {"Level", 1235}, {"Screen", 1235}, {"X", 882}, {"LSX", 0}}, this);
+    : QFrame(parent), numbering(numbering), catalogue(catalogue) {
+    table = new Table(columns(*this), this);
+    lvPowerups = sm::makeListView(QStringLiteral("lvPowerups"), *table, this);
     std::tie(lblTypeP, cmbTypeP) = sm::makeLabelledBox(tr("&Type:"), QStringLiteral("lblTypeP"),
                                                        QStringLiteral("cmbTypeP"), {}, this);
     std::tie(lblLevelP, cmbLevelP) =
@@ -69,8 +85,9 @@ PowerUpsTab::PowerUpsTab(ManagerWorkspace& workspace, const ScreenNumbering& num
     grid->addWidget(cmbXP, 4, 1);
     grid->setRowStretch(0, 1);
 
-    connect(lvPowerups, &QTreeWidget::itemSelectionChanged, this, [this] {
-        if (QTreeWidgetItem* row = sm::selectedRow(*lvPowerups))
+    connect(lvPowerups->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+        const int row = sm::selectedRow(*lvPowerups);
+        if (row >= 0)
             lvPowerups_ItemClick(row);
         else
             noRowSelected();
@@ -81,102 +98,72 @@ PowerUpsTab::PowerUpsTab(ManagerWorkspace& workspace, const ScreenNumbering& num
     connect(cmbXP, &ChoiceBox::changed, this, &PowerUpsTab::cmbXP_Click);
 }
 
-void PowerUpsTab::fillList() {
-    for (int k = 1; k <= Count; ++k) {
-        const QString level = document(rom::powerUpKey("level", k));
-        const QString levelText =
-            sm::isMissing(level) ? level : level.left(1) + QLatin1Char('-') + level.right(1);
-        const QString screen = document(rom::powerUpKey("screen", k));
-        const QString x = document(rom::powerUpKey("x", k));
-        const QString type = document(rom::powerUpKey("type", k));
-        auto* row = new QTreeWidgetItem(lvPowerups, {Tab3GetPowerUpInfo(type, {}), levelText,
-                                                     screen, x, sortKey(levelText, screen, x)});
-        // The stored type stands in for a description that the catalogue lacks.
-        row->setData(ColType, Qt::UserRole, type);
-    }
+void PowerUpsTab::fillList(std::vector<PowerUpRecord> records) {
+    table->setRecords(std::move(records));
     Tab3SortMainList();
-
     QStringList descriptions;
-    const int kinds = rom::boundedCount(sm::ss(catalogue("PowerUps")), rom::CatalogueCapacity);
-    for (int i = 1; i <= kinds; ++i)
-        descriptions << catalogue("DescP" + rom::num(i));
+    for (const rom::CatalogueEntry& kind : catalogue.powerUps())
+        descriptions << qs(kind.description);
     cmbTypeP->addChoices(descriptions);
 }
 
-void PowerUpsTab::Tab3WriteKIV() {
-    for (int i = 0; i < lvPowerups->topLevelItemCount(); ++i) {
-        const QTreeWidgetItem& row = *lvPowerups->topLevelItem(i);
-        const int k = i + 1;
-        auto write = [&](const char* field, const QString& value) {
-            sm::writeField(ws.kivLevel, rom::powerUpKey(field, k), value);
-        };
-        const QString code = Tab3GetPowerUpInfo({}, row.text(ColType));
-        write("type", code.isEmpty() ? row.data(ColType, Qt::UserRole).toString() : code);
-        write("level", withoutDash(row.text(ColLevel)));
-        write("screen", row.text(ColScreen));
-        write("x", row.text(ColX));
-    }
-}
-
 void PowerUpsTab::Tab3SortMainList() {
-    lvPowerups->sortItems(ColLSX, Qt::AscendingOrder);
+    table->sort(ColLSX, Qt::AscendingOrder);
 }
 
 void PowerUpsTab::swapScreenNumbers(int s) {
-    for (int i = 0; i < lvPowerups->topLevelItemCount(); ++i) {
-        QTreeWidgetItem& row = *lvPowerups->topLevelItem(i);
-        const double screen = valueOf(row.text(ColScreen));
-        if (!isCurrentLevel(row.text(ColLevel)) || (screen != s && screen != s + 1))
+    bool moved = false;
+    for (int i = 0; i < table->count(); ++i) {
+        PowerUpRecord r = table->record(i);
+        if (!isCurrentLevel(r) || !r.screen || (*r.screen != s && *r.screen != s + 1))
             continue;
-        row.setText(ColScreen, QString::number(screen == s ? s + 1 : s));
-        row.setText(ColLSX, sortKey(row.text(ColLevel), row.text(ColScreen), row.text(ColX)));
-        ws.smPowerUpChanged = true;
+        r.screen = *r.screen == s ? s + 1 : s;
+        table->setRecord(i, r);
+        moved = true;
     }
+    if (moved)
+        emit changed();
     Tab3SortMainList();
     // The boxes show the selected row's new screen, or the next edit would write the old one.
-    if (QTreeWidgetItem* row = sm::selectedRow(*lvPowerups))
+    const int row = sm::selectedRow(*lvPowerups);
+    if (row >= 0)
         lvPowerups_ItemClick(row);
 }
 
 void PowerUpsTab::paintPowerUps(PictureBox& box, int s) const {
-    for (int i = 0; i < lvPowerups->topLevelItemCount(); ++i) {
-        const QTreeWidgetItem& row = *lvPowerups->topLevelItem(i);
-        if (!isCurrentLevel(row.text(ColLevel)) || valueOf(row.text(ColScreen)) != s)
+    for (const PowerUpRecord& r : records()) {
+        if (!isCurrentLevel(r) || r.screen != s)
             continue;
-        const QRect bar = marks::powerUpBar(valueOf(row.text(ColX)));
+        const QRect bar = marks::powerUpBar(r.x.value_or(0));
         box.fillRect(bar.topLeft(), bar.bottomRight(), marks::PowerUpColor);
     }
 }
 
-QString PowerUpsTab::Tab3GetPowerUpInfo(const QString& numType, const QString& descType) const {
-    const int count = rom::boundedCount(sm::ss(catalogue("PowerUps")), rom::CatalogueCapacity);
-    for (int i = 1; i <= count; ++i) {
-        const std::string n = rom::num(i);
-        if (!numType.isEmpty()) {
-            if (catalogue("CodeP" + n) == numType)
-                return catalogue("DescP" + n);
-        } else if (catalogue("DescP" + n) == descType) {
-            return catalogue("CodeP" + n);
-        }
-    }
-    return {};
+QString PowerUpsTab::Tab3GetPowerUpInfo(rom::Field type) const {
+    const rom::CatalogueEntry* kind =
+        type ? rom::Catalogue::withCode(catalogue.powerUps(), *type) : nullptr;
+    return kind ? qs(kind->description) : QString();
 }
 
-void PowerUpsTab::lvPowerups_ItemClick(QTreeWidgetItem* item) {
-    if (!item)
+rom::Field PowerUpsTab::Tab3GetPowerUpType(const QString& description) const {
+    const rom::CatalogueEntry* kind =
+        rom::Catalogue::withDescription(catalogue.powerUps(), sm::ss(description));
+    return kind ? rom::Field(kind->code) : std::nullopt;
+}
+
+void PowerUpsTab::lvPowerups_ItemClick(int row) {
+    if (row < 0)
         return;
-    if (sm::selectedRow(*lvPowerups) != item) {
-        const QSignalBlocker quiet(lvPowerups);
-        lvPowerups->setCurrentItem(item);
-    }
+    if (sm::selectedRow(*lvPowerups) != row)
+        sm::selectQuietly(*lvPowerups, row);
     enableBoxes(true);
     powerUpEditOn = false;
-    cmbTypeP->setText(item->text(ColType));
-    lastPowerUpLevel = withoutDash(item->text(ColLevel));
-    cmbLevelP->setText(item->text(ColLevel));
-    lastPowerUpScreen = item->text(ColScreen);
-    cmbScreenP->setText(item->text(ColScreen));
-    cmbXP->setText(item->text(ColX));
+    cmbTypeP->setText(table->text(row, ColType));
+    lastPowerUpLevel = withoutDash(table->text(row, ColLevel));
+    cmbLevelP->setText(table->text(row, ColLevel));
+    lastPowerUpScreen = table->text(row, ColScreen);
+    cmbScreenP->setText(table->text(row, ColScreen));
+    cmbXP->setText(table->text(row, ColX));
     powerUpEditOn = true;
 }
 
@@ -201,23 +188,30 @@ void PowerUpsTab::cmbXP_Click() {
 void PowerUpsTab::Tab3UpdateMainList() {
     if (!powerUpEditOn)
         return;
-    QTreeWidgetItem* row = sm::selectedRow(*lvPowerups);
-    if (!row)
+    const int row = sm::selectedRow(*lvPowerups);
+    if (row < 0)
         return;
-    row->setText(ColType, cmbTypeP->text());
-    row->setText(ColLevel, cmbLevelP->text());
-    row->setText(ColScreen, cmbScreenP->text());
-    row->setText(ColX, cmbXP->text());
-    row->setText(ColLSX, sortKey(cmbLevelP->text(), cmbScreenP->text(), cmbXP->text()));
+    table->setRecord(row, recordFromBoxes(row));
     Tab3SortMainList();
-    ws.smPowerUpChanged = true;
+    emit changed();
 
     QList<int> shown;
     if (isCurrentLevel(cmbLevelP->text()))
-        shown << static_cast<int>(valueOf(cmbScreenP->text()));
+        shown << sm::numberOf(cmbScreenP->text());
     if (isCurrentLevel(lastPowerUpLevel))
-        shown << static_cast<int>(valueOf(lastPowerUpScreen));
+        shown << sm::numberOf(lastPowerUpScreen);
     emit edited(shown);
+}
+
+PowerUpRecord PowerUpsTab::recordFromBoxes(int row) const {
+    PowerUpRecord r = table->record(row);
+    // A type the catalogue does not describe shows no description and stays as stored.
+    if (const rom::Field type = Tab3GetPowerUpType(cmbTypeP->text()))
+        r.type = type;
+    r.level = sm::decimalOf(withoutDash(cmbLevelP->text()));
+    r.screen = sm::decimalOf(cmbScreenP->text());
+    r.x = sm::decimalOf(cmbXP->text());
+    return r;
 }
 
 void PowerUpsTab::noRowSelected() {
@@ -241,10 +235,6 @@ bool PowerUpsTab::isCurrentLevel(const QString& levelText) const {
     return withoutDash(levelText) == qs(numbering.curLevel);
 }
 
-QString PowerUpsTab::catalogue(const std::string& key) const {
-    return qs(ws.kivObjects.GetValue(key));
-}
-
-QString PowerUpsTab::document(const std::string& key) const {
-    return qs(ws.kivLevel.GetValue(key));
+bool PowerUpsTab::isCurrentLevel(const PowerUpRecord& record) const {
+    return isCurrentLevel(levelText(record));
 }

@@ -1,48 +1,53 @@
 #pragma once
 
+#include "rom/LevelRecords.h"
+#include "screen_manager/RecordTable.h"
+
 #include <QFrame>
 #include <QList>
 
-#include <string>
+#include <vector>
 
 class ChoiceBox;
 class PictureBox;
 class QLabel;
-class QTreeWidget;
-class QTreeWidgetItem;
+class QTreeView;
 struct ScreenNumbering;
-struct ManagerWorkspace;
+namespace rom {
+class Catalogue;
+}
 
 // The "Power-&ups" tab: the game's single list of 75 power-ups, each row carrying its own level,
-// sorted by level, screen and X. Edits stay in the list until the window closes; Tab3WriteKIV
-// then writes the rows back in list order, so the records stay grouped by level.
+// sorted by level, screen and X. Edits change the records only; the window writes them back in
+// list order when it closes, so the records stay grouped by level.
 class PowerUpsTab : public QFrame {
     Q_OBJECT
 
 public:
     enum Column { ColType, ColLevel, ColScreen, ColX, ColLSX };
-    static constexpr int Count = 75;
+    using Table = RecordTable<rom::PowerUpRecord>;
 
-    PowerUpsTab(ManagerWorkspace& workspace, const ScreenNumbering& numbering,
+    PowerUpsTab(const ScreenNumbering& numbering, const rom::Catalogue& catalogue,
                 QWidget* parent = nullptr);
 
-    // Builds all 75 rows from the level document and fills the type box from the catalogue.
-    void fillList();
-    void Tab3WriteKIV();
+    // Lists all the records and fills the type box from the catalogue.
+    void fillList(std::vector<rom::PowerUpRecord> records);
+    const std::vector<rom::PowerUpRecord>& records() const { return table->records(); }
     void Tab3SortMainList();
     // Screens s and s + 1 of the edited level exchanged places: its power-ups follow them.
     void swapScreenNumbers(int s);
     // Marks the edited level's power-ups on screen number `s` in a preview.
     void paintPowerUps(PictureBox& box, int s) const;
 
-    // With `numType`, the catalogue description of that type ("" if none); else the catalogue
-    // code of description `descType` ("" if none).
-    QString Tab3GetPowerUpInfo(const QString& numType, const QString& descType) const;
+    // The catalogue description of power-up type `type`; "" when the catalogue has none.
+    QString Tab3GetPowerUpInfo(rom::Field type) const;
+    // The type the catalogue describes as `description`; nothing when none is.
+    rom::Field Tab3GetPowerUpType(const QString& description) const;
 
-    QTreeWidget* list() const { return lvPowerups; }
+    QTreeView* list() const { return lvPowerups; }
 
 public slots:
-    void lvPowerups_ItemClick(QTreeWidgetItem* item);
+    void lvPowerups_ItemClick(int row);
     void cmbTypeP_Click();
     void cmbLevelP_Click();
     void cmbScreenP_Click();
@@ -51,25 +56,29 @@ public slots:
 signals:
     // An edit changed the marks of these screen numbers of the edited level.
     void edited(const QList<int>& screens);
+    // The records differ from the document's.
+    void changed();
 
 private:
+    static Table::Columns columns(const PowerUpsTab& tab);
     void Tab3UpdateMainList();
+    rom::PowerUpRecord recordFromBoxes(int row) const;
     void noRowSelected();
     void enableBoxes(bool on);
     // The place the next edit moves a power-up away from, so its old mark can be cleared.
     void rememberPlace();
     bool isCurrentLevel(const QString& levelText) const;
-    QString catalogue(const std::string& key) const;
-    QString document(const std::string& key) const;
+    bool isCurrentLevel(const rom::PowerUpRecord& record) const;
 
-    ManagerWorkspace& ws;
     const ScreenNumbering& numbering;
+    const rom::Catalogue& catalogue;
 
     bool powerUpEditOn = false;
     QString lastPowerUpScreen;
     QString lastPowerUpLevel;
 
-    QTreeWidget* lvPowerups = nullptr;
+    Table* table = nullptr;
+    QTreeView* lvPowerups = nullptr;
     QLabel* lblTypeP = nullptr;
     ChoiceBox* cmbTypeP = nullptr;
     QLabel* lblLevelP = nullptr;

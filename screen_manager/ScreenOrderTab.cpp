@@ -1,10 +1,7 @@
 #include "screen_manager/ScreenOrderTab.h"
 
 #include "editor/ScreenNumbering.h"
-#include "rom/Counts.h"
-#include "rom/LevelKeys.h"
 #include "screen_manager/FieldText.h"
-#include "screen_manager/ManagerWorkspace.h"
 #include "screen_manager/TabWidgets.h"
 
 #include <QGridLayout>
@@ -12,9 +9,19 @@
 #include <QListWidget>
 #include <QPushButton>
 
-ScreenOrderTab::ScreenOrderTab(ManagerWorkspace& workspace, const ScreenNumbering& numbering,
-                               QWidget* parent)
-    : QFrame(parent), ws(workspace), numbering(numbering) {
+#include <algorithm>
+
+namespace {
+
+QString entryText(int number, const rom::ScreenRef& reference) {
+    return QString::number(number) + QStringLiteral(": ") +
+           sm::shown(reference, [](const std::string& r) { return sm::qs(r); });
+}
+
+} // namespace
+
+ScreenOrderTab::ScreenOrderTab(const ScreenNumbering& numbering, QWidget* parent)
+    : QFrame(parent), numbering(numbering) {
     lblScreens = new QLabel(tr("&Screens:"), this);
     lblScreens->setObjectName(QStringLiteral("lblScreens"));
     lstScreens = new QListWidget(this);
@@ -60,15 +67,22 @@ ScreenOrderTab::ScreenOrderTab(ManagerWorkspace& workspace, const ScreenNumberin
     connect(cmdReplace, &QPushButton::clicked, this, &ScreenOrderTab::cmdReplace_Click);
 }
 
-void ScreenOrderTab::addScreen(int number, const QString& reference) {
-    auto* entry = new QListWidgetItem(lstScreens);
-    entry->setText(QString::number(number) + QStringLiteral(": ") + reference);
-    entry->setData(Qt::UserRole, reference);
-    // The store's answer for a missing key names no design.
-    if (sm::isMissing(reference))
-        return;
-    if (lstReplace->findItems(reference, Qt::MatchExactly | Qt::MatchCaseSensitive).isEmpty())
-        lstReplace->addItem(reference);
+void ScreenOrderTab::fillList(std::vector<rom::ScreenRef> references) {
+    refs = std::move(references);
+    for (int idx = 0; idx < static_cast<int>(refs.size()); ++idx) {
+        lstScreens->addItem(entryText(numberAt(idx), refs[idx]));
+        // A missing entry names no design.
+        const rom::ScreenRef& design = refs[idx];
+        if (design && std::find(designs.begin(), designs.end(), *design) == designs.end()) {
+            designs.push_back(*design);
+            lstReplace->addItem(sm::qs(*design));
+        }
+    }
+}
+
+std::vector<rom::ScreenRef> ScreenOrderTab::ownReferences() const {
+    const auto borrowed = std::min(refs.size(), static_cast<size_t>(numbering.sharedScreens));
+    return {refs.begin() + static_cast<std::ptrdiff_t>(borrowed), refs.end()};
 }
 
 void ScreenOrderTab::Tab1UpDownButtons() {
@@ -80,9 +94,9 @@ void ScreenOrderTab::Tab1UpDownButtons() {
         down = down && idx == 2;
     }
     // A missing screen has no reference to carry to another place, nor to give up for another.
-    if (up && (sm::isMissing(referenceAt(idx)) || sm::isMissing(referenceAt(idx - 1))))
+    if (up && (!refs[idx] || !refs[idx - 1]))
         up = false;
-    if (down && (sm::isMissing(referenceAt(idx)) || sm::isMissing(referenceAt(idx + 1))))
+    if (down && (!refs[idx] || !refs[idx + 1]))
         down = false;
     cmdScreensUp->setEnabled(up);
     cmdScreensDown->setEnabled(down);
@@ -94,26 +108,16 @@ void ScreenOrderTab::Tab1ReplaceButton() {
     // Nothing to replace or nothing to replace it with.
     bool enabled = idx >= 0 && with >= 0;
     if (enabled) {
-        const QString reference = referenceAt(idx);
+        const rom::ScreenRef& reference = refs[idx];
         // The level's only use of a design is never replaced away.
-        if (uses(reference) == 1 || lstReplace->item(with)->text() == reference)
+        if (uses(reference) == 1 || designs[with] == reference)
             enabled = false;
-        if (sm::isMissing(reference))
+        if (!reference)
             enabled = false;
         if (numbering.firstTwoFixed() && (with <= 1 || idx <= 1))
             enabled = false;
     }
     cmdReplace->setEnabled(enabled);
-}
-
-void ScreenOrderTab::Tab1WriteKIV() {
-    const int count = rom::shownScreenCount(ws.kivLevel, numbering.curLevel);
-    for (int k = 1; k <= count; ++k) {
-        const int idx = k - 1 + numbering.sharedScreens;
-        // A missing screen never moves, so its key stays missing.
-        if (idx < lstScreens->count() && !sm::isMissing(referenceAt(idx)))
-            ws.kivLevel.WriteValue(rom::screenKey(numbering.curLevel, k), sm::ss(referenceAt(idx)));
-    }
 }
 
 void ScreenOrderTab::lstScreens_Click() {
@@ -149,7 +153,7 @@ void ScreenOrderTab::cmdReplace_Click() {
     if (!cmdReplace->isEnabled())
         return;
     const int idx = lstScreens->currentRow();
-    setEntry(idx, lstReplace->currentItem()->text());
+    setEntry(idx, designs[lstReplace->currentRow()]);
     finishEdit();
     emit screenReplaced(numberAt(idx));
 }
@@ -163,30 +167,21 @@ int ScreenOrderTab::numberAt(int idx) const {
     return idx + 1 + numbering.numberOffset;
 }
 
-QString ScreenOrderTab::referenceAt(int idx) const {
-    return lstScreens->item(idx)->data(Qt::UserRole).toString();
-}
-
-void ScreenOrderTab::setEntry(int idx, const QString& reference) {
-    QListWidgetItem* entry = lstScreens->item(idx);
-    entry->setText(QString::number(numberAt(idx)) + QStringLiteral(": ") + reference);
-    entry->setData(Qt::UserRole, reference);
+void ScreenOrderTab::setEntry(int idx, const rom::ScreenRef& reference) {
+    refs[idx] = reference;
+    lstScreens->item(idx)->setText(entryText(numberAt(idx), reference));
 }
 
 void ScreenOrderTab::swapEntries(int idx) {
-    const QString upper = referenceAt(idx);
-    setEntry(idx, referenceAt(idx + 1));
+    const rom::ScreenRef upper = refs[idx];
+    setEntry(idx, refs[idx + 1]);
     setEntry(idx + 1, upper);
 }
 
-int ScreenOrderTab::uses(const QString& reference) const {
-    int n = 0;
-    for (int i = 0; i < lstScreens->count(); ++i)
-        n += referenceAt(i) == reference ? 1 : 0;
-    return n;
+int ScreenOrderTab::uses(const rom::ScreenRef& reference) const {
+    return static_cast<int>(std::count(refs.begin(), refs.end(), reference));
 }
 
 void ScreenOrderTab::finishEdit() {
-    Tab1WriteKIV();
-    ws.smChanged = true;
+    emit orderEdited();
 }

@@ -1,30 +1,35 @@
 #pragma once
 
+#include "rom/LevelRecords.h"
+
 #include <QFrame>
+
+#include <string>
+#include <vector>
 
 class QLabel;
 class QListWidget;
 class QPushButton;
 struct ScreenNumbering;
-struct ManagerWorkspace;
 
 // The "Screen &Order" tab: the level's screens in playing order, each entry reading
-// "number: reference". Moving or replacing a screen writes the level's own positions into the
-// level document at once; the borrowed first screens of a world's second level never move.
+// "number: reference". Moving or replacing a screen announces the new order at once, and the
+// window writes the level's own positions; the borrowed first screens of a world's second level
+// never move.
 class ScreenOrderTab : public QFrame {
     Q_OBJECT
 
 public:
-    ScreenOrderTab(ManagerWorkspace& workspace, const ScreenNumbering& numbering,
-                   QWidget* parent = nullptr);
+    explicit ScreenOrderTab(const ScreenNumbering& numbering, QWidget* parent = nullptr);
 
-    // Appends the entry for screen `number`, and offers its reference as a replacement the
-    // first time it occurs.
-    void addScreen(int number, const QString& reference);
+    // Lists the screens in order from the first screen number, borrowed ones included, and
+    // offers each design as a replacement once.
+    void fillList(std::vector<rom::ScreenRef> references);
+    // The references of the level's own screens (the borrowed ones left out), in order.
+    std::vector<rom::ScreenRef> ownReferences() const;
 
     void Tab1UpDownButtons();
     void Tab1ReplaceButton();
-    void Tab1WriteKIV();
 
     QListWidget* screens() const { return lstScreens; }
     QListWidget* replacements() const { return lstReplace; }
@@ -37,6 +42,8 @@ public slots:
     void cmdReplace_Click();
 
 signals:
+    // The order of the level's own screens changed; ownReferences() holds it.
+    void orderEdited();
     // Screens `s` and `s` + 1 exchanged places.
     void screensSwapped(int s);
     // Screen `s` now shows another design.
@@ -46,15 +53,15 @@ private:
     // The current row when it is selected, else -1.
     static int selectedIndex(const QListWidget& list);
     int numberAt(int idx) const;
-    QString referenceAt(int idx) const;
-    void setEntry(int idx, const QString& reference);
+    void setEntry(int idx, const rom::ScreenRef& reference);
     // Exchanges the references of the entries at `idx` and `idx` + 1; numbers stay in place.
     void swapEntries(int idx);
-    int uses(const QString& reference) const;
+    int uses(const rom::ScreenRef& reference) const;
     void finishEdit();
 
-    ManagerWorkspace& ws;
     const ScreenNumbering& numbering;
+    std::vector<rom::ScreenRef> refs; // one per entry of lstScreens
+    std::vector<std::string> designs; // one per entry of lstReplace
 
     QLabel* lblScreens = nullptr;
     QListWidget* lstScreens = nullptr;

@@ -5,7 +5,8 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
-#include <QTreeWidget>
+#include <QSignalBlocker>
+#include <QTreeView>
 
 namespace sm {
 
@@ -13,32 +14,36 @@ namespace {
 constexpr int TwipsPerPixel = 15;
 }
 
-QTreeWidget* makeListView(const QString& objectName, std::initializer_list<Column> columns,
-                          QWidget* parent) {
-    auto* list = new QTreeWidget(parent);
+QTreeView* makeListView(const QString& objectName, QAbstractItemModel& model,
+                        const std::vector<int>& twips, QWidget* parent) {
+    auto* list = new QTreeView(parent);
     list->setObjectName(objectName);
     list->setRootIsDecorated(false);
     list->setUniformRowHeights(true);
     list->setAllColumnsShowFocus(true);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
-    list->setColumnCount(static_cast<int>(columns.size()));
-    QStringList headers;
-    for (const Column& c : columns)
-        headers << QString::fromUtf8(c.header);
-    list->setHeaderLabels(headers);
+    list->setSelectionBehavior(QAbstractItemView::SelectRows);
+    list->setModel(&model);
     list->header()->setStretchLastSection(false);
-    int i = 0;
-    for (const Column& c : columns) {
-        list->setColumnWidth(i, c.twips / TwipsPerPixel);
-        list->setColumnHidden(i, c.twips == 0);
-        ++i;
+    for (int i = 0; i < static_cast<int>(twips.size()); ++i) {
+        list->setColumnWidth(i, twips[i] / TwipsPerPixel);
+        list->setColumnHidden(i, twips[i] == 0);
     }
     return list;
 }
 
-QTreeWidgetItem* selectedRow(const QTreeWidget& list) {
-    const auto rows = list.selectedItems();
-    return rows.isEmpty() ? nullptr : rows.first();
+int selectedRow(const QTreeView& list) {
+    const QModelIndexList cells = list.selectionModel()->selectedIndexes();
+    return cells.isEmpty() ? -1 : cells.first().row();
+}
+
+void selectQuietly(QTreeView& list, int row) {
+    {
+        const QSignalBlocker quiet(list.selectionModel());
+        list.setCurrentIndex(list.model()->index(row, 0));
+    }
+    // The view heard nothing either, so it redraws the new selection itself.
+    list.viewport()->update();
 }
 
 LabelledBox makeLabelledBox(const QString& caption, const QString& labelName,

@@ -1,30 +1,39 @@
 #pragma once
 
+#include "screen_manager/RecordTable.h"
+
 #include <QStringList>
 
-#include <initializer_list>
 #include <utility>
+#include <vector>
 
 class ChoiceBox;
+class QAbstractItemModel;
 class QLabel;
 class QPushButton;
-class QTreeWidget;
-class QTreeWidgetItem;
+class QTreeView;
 class QWidget;
 
 // Building blocks shared by the Screen Manager's window and tabs.
 namespace sm {
 
-struct Column {
-    const char* header;
-    int twips; // 0 hides the column: it only carries the sort key
-};
+// A report-style view of `model` with one row selected at a time, its columns `twips` wide
+// (0 hides a column). Sorting is done on request only.
+QTreeView* makeListView(const QString& objectName, QAbstractItemModel& model,
+                        const std::vector<int>& twips, QWidget* parent);
 
-// A report-style list view with one row selected at a time. Sorting is done on request only.
-QTreeWidget* makeListView(const QString& objectName, std::initializer_list<Column> columns,
-                          QWidget* parent);
+template <typename Record>
+QTreeView* makeListView(const QString& objectName, RecordTable<Record>& model, QWidget* parent) {
+    std::vector<int> twips;
+    for (const TableColumn<Record>& c : model.columns())
+        twips.push_back(c.twips);
+    return makeListView(objectName, static_cast<QAbstractItemModel&>(model), twips, parent);
+}
 
-QTreeWidgetItem* selectedRow(const QTreeWidget& list);
+// The row of the first selected cell, -1 when none is selected.
+int selectedRow(const QTreeView& list);
+// Makes `row` current and selected without announcing the change.
+void selectQuietly(QTreeView& list, int row);
 
 using LabelledBox = std::pair<QLabel*, ChoiceBox*>;
 // A caption label whose access key moves to its drop-down box; both start disabled.

@@ -4,11 +4,11 @@
 #include "editor/ScreenEditor.h"
 #include "editor/ScreenRenderer.h"
 #include "editor/WaitCursor.h"
-#include "rom/Counts.h"
+#include "editor/Workspace.h"
 #include "rom/LevelKeys.h"
 #include "screen_manager/EnemiesTab.h"
 #include "screen_manager/FieldText.h"
-#include "screen_manager/ManagerWorkspace.h"
+#include "screen_manager/ManagerChanges.h"
 #include "screen_manager/PipesTab.h"
 #include "screen_manager/PowerUpsTab.h"
 #include "screen_manager/ScreenOrderTab.h"
@@ -30,13 +30,18 @@ namespace {
 constexpr int PreviewColumns = 3;
 const QSize TabFrameSize(281, 489);
 
+rom::LevelId levelOf(const ScreenNumbering& numbering) {
+    return rom::LevelId::fromKey(numbering.curLevel).value_or(rom::LevelId::at(0));
+}
+
 } // namespace
 
-frmScreenManager::frmScreenManager(ManagerWorkspace& workspace, ScreenEditor& mainEditor,
-                                   const PictureLibrary& pictures, QWidget* parent)
-    : QDialog(parent), ws(workspace), mainEditor(mainEditor), pictures(pictures),
+frmScreenManager::frmScreenManager(Workspace& workspace, ManagerChanges& changes,
+                                   ScreenEditor& mainEditor, const PictureLibrary& pictures,
+                                   QWidget* parent)
+    : QDialog(parent), ws(workspace), changes(changes), mainEditor(mainEditor), pictures(pictures),
       numbering(ScreenNumbering::forLevel(rom::levelFromText(sm::ss(mainEditor.levelText())))),
-      topScreen(numbering.firstScreen) {
+      level(levelOf(numbering)), topScreen(numbering.firstScreen) {
     buildWindow();
     Form_Load();
 }
@@ -75,10 +80,10 @@ void frmScreenManager::createControls() {
     // All four tabs stay in view above the frames, whichever is selected.
     tab1->setUsesScrollButtons(false);
     tab1->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 4px 6px; }"));
-    tabOrder = new ScreenOrderTab(ws, numbering, this);
-    tabEnemies = new EnemiesTab(ws, numbering, pictures, this);
-    tabPowerUps = new PowerUpsTab(ws, numbering, this);
-    tabPipes = new PipesTab(ws, numbering, this);
+    tabOrder = new ScreenOrderTab(numbering, this);
+    tabEnemies = new EnemiesTab(ws.catalogue(), pictures, this);
+    tabPowerUps = new PowerUpsTab(numbering, ws.catalogue(), this);
+    tabPipes = new PipesTab(this);
     fraTab = {tabOrder, tabEnemies, tabPowerUps, tabPipes};
     for (int i = 0; i < 4; ++i) {
         fraTab[i]->setObjectName(QStringLiteral("fraTab%1").arg(i));
@@ -115,6 +120,10 @@ void frmScreenManager::layOutControls() {
 
 void frmScreenManager::connectHandlers() {
     connect(tab1, &QTabBar::currentChanged, this, &frmScreenManager::ShowTab);
+    connect(tabOrder, &ScreenOrderTab::orderEdited, this, &frmScreenManager::Tab1WriteKIV);
+    connect(tabEnemies, &EnemiesTab::changed, this, [this] { tabChanged(tabEnemies); });
+    connect(tabPowerUps, &PowerUpsTab::changed, this, [this] { tabChanged(tabPowerUps); });
+    connect(tabPipes, &PipesTab::changed, this, [this] { tabChanged(tabPipes); });
     connect(tabOrder, &ScreenOrderTab::screensSwapped, this, &frmScreenManager::screensSwapped);
     connect(tabOrder, &ScreenOrderTab::screenReplaced, this, [this](int s) { redrawIfShown({s}); });
     connect(tabEnemies, &EnemiesTab::edited, this, &frmScreenManager::redrawIfShown);
@@ -127,19 +136,25 @@ void frmScreenManager::connectHandlers() {
 }
 
 void frmScreenManager::Form_Load() {
-    const int count = rom::shownScreenCount(ws.kivLevel, numbering.curLevel);
-    for (int i = 1; i <= count + numbering.sharedScreens; ++i) {
+    std::vector<rom::ScreenRef> order;
+    if (numbering.sharedScreens > 0) {
+        order = ws.document().screenOrder(*rom::LevelId::fromKey(numbering.sharedLevel));
+        order.resize(static_cast<size_t>(numbering.sharedScreens));
+    }
+    for (rom::ScreenRef& own : ws.document().screenOrder(level))
+        order.push_back(std::move(own));
+    for (int i = 1; i <= static_cast<int>(order.size()); ++i) {
         const int s = numbering.numberOffset + i;
-        tabOrder->addScreen(s, qs(numbering.referenceOf(ws.kivLevel, s)));
         if (s > 3)
             tabEnemies->addScreenNumber(s);
         if (i > 2)
             tabPipes->addScreenNumber(i);
     }
-    tabEnemies->fillList();
-    tabPowerUps->fillList();
+    tabOrder->fillList(std::move(order));
+    tabEnemies->fillList(ws.document().enemies(level));
+    tabPowerUps->fillList(ws.document().powerUps());
     if (numbering.numberOffset == 0)
-        tabPipes->fillList();
+        tabPipes->fillList(ws.document().pipes(level));
     drawScreens(false);
 }
 
@@ -147,13 +162,31 @@ void frmScreenManager::Form_Unload() {
     if (unloaded)
         return;
     unloaded = true;
-    if (ws.smEnemyChanged)
-        tabEnemies->Tab2WriteKIV();
-    if (ws.smPowerUpChanged)
-        tabPowerUps->Tab3WriteKIV();
-    if (ws.smPipeChanged)
-        tabPipes->Tab4WriteKIV();
+    if (changes.smEnemyChanged)
+        ws.document().setEnemies(level, tabEnemies->records());
+    if (changes.smPowerUpChanged)
+        ws.document().setPowerUps(tabPowerUps->records());
+    if (changes.smPipeChanged)
+        ws.document().setPipes(level, tabPipes->records());
     mainEditor.cmbLevel_Click();
+}
+
+void frmScreenManager::Tab1WriteKIV() {
+    ws.document().setScreenOrder(level, tabOrder->ownReferences());
+    changes.smChanged = true;
+}
+
+void frmScreenManager::tabChanged(QFrame* tab) {
+    if (tab == tabEnemies)
+        changes.smEnemyChanged = true;
+    else if (tab == tabPowerUps)
+        changes.smPowerUpChanged = true;
+    else if (tab == tabPipes)
+        changes.smPipeChanged = true;
+}
+
+const kiv::ConfigFile& frmScreenManager::document() const {
+    return ws.document().kivLevel();
 }
 
 void frmScreenManager::drawScreens(bool autoRefresh) {
@@ -162,13 +195,13 @@ void frmScreenManager::drawScreens(bool autoRefresh) {
     const WaitCursor hourglass;
     for (int i = 0; i < ScreenPreviews::Count; ++i) {
         const int s = topScreen + i;
-        const std::string reference = numbering.referenceOf(ws.kivLevel, s);
+        const std::string reference = numbering.referenceOf(document(), s);
         PictureBox& box = previewGrid->picEditor(i);
         previewGrid->lblRef(i).clear();
         box.hide();
         if (reference == kiv::ConfigFile::NotFound)
             continue;
-        drawScreen(box, ws.kivLevel, pictures, numbering.levelOfScreen(s), reference);
+        drawScreen(box, document(), pictures, numbering.levelOfScreen(s), reference);
         previewGrid->lblRef(i).setText(QString::number(s) + QStringLiteral(": ") + qs(reference));
         tabEnemies->paintEnemies(box, s);
         tabPowerUps->paintPowerUps(box, s);
@@ -176,7 +209,7 @@ void frmScreenManager::drawScreens(bool autoRefresh) {
             tabPipes->paintPipes(box, s);
         box.show();
     }
-    const std::string beyond = ws.kivLevel.GetValue(
+    const std::string beyond = document().GetValue(
         rom::screenKey(numbering.curLevel, numbering.ownPosition(topScreen + 6)));
     cmdScrollDown->setEnabled(beyond != kiv::ConfigFile::NotFound);
     cmdScrollUp->setEnabled(topScreen != numbering.firstScreen);

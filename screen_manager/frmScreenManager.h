@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editor/ScreenNumbering.h"
+#include "rom/LevelId.h"
 
 #include <QDialog>
 #include <QList>
@@ -18,16 +19,19 @@ class QTabBar;
 class ScreenEditor;
 class ScreenOrderTab;
 class ScreenPreviews;
-struct ManagerWorkspace;
+class Workspace;
+struct ManagerChanges;
 
 // The Screen Manager: screen order, enemies, power-ups and pipes of the main window's current
-// level. Shown modally; when it closes it writes the changed tabs into the level document,
-// raises the workspace's sm* flags and runs the main editor's cmbLevel_Click.
+// level. Shown modally; the tabs edit typed records read once when the window opens. A new screen
+// order is written at once, as the previews draw from the document; when the window closes it
+// writes the other changed tabs and runs the main editor's cmbLevel_Click. Edits raise the sm*
+// flags of `changes`.
 class frmScreenManager : public QDialog {
     Q_OBJECT
 
 public:
-    frmScreenManager(ManagerWorkspace& workspace, ScreenEditor& mainEditor,
+    frmScreenManager(Workspace& workspace, ManagerChanges& changes, ScreenEditor& mainEditor,
                      const PictureLibrary& pictures, QWidget* parent = nullptr);
     ~frmScreenManager() override;
 
@@ -56,16 +60,28 @@ private:
     void createControls();
     void layOutControls();
     void connectHandlers();
+
+    // ---- The only members that reach the workspace ----
     void Form_Load();
     void Form_Unload();
+    // The screen order tab's order into the document; raises smChanged.
+    void Tab1WriteKIV();
+    // Raises the sm* flag of the tab whose records changed.
+    void tabChanged(QFrame* tab);
+    // The document the previews are drawn from.
+    const kiv::ConfigFile& document() const;
+    // ----
+
     void screensSwapped(int s);
     // Redraws (if auto-refresh allows) when one of these screen numbers is previewed.
     void redrawIfShown(const QList<int>& screens);
 
-    ManagerWorkspace& ws;
+    Workspace& ws;
+    ManagerChanges& changes;
     ScreenEditor& mainEditor;
     const PictureLibrary& pictures;
     const ScreenNumbering numbering;
+    const rom::LevelId level;
     int topScreen;
     bool unloaded = false;
 

@@ -25,7 +25,7 @@
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <QtTest>
 
 #include <algorithm>
@@ -110,10 +110,10 @@ void clickIfEnabled(QWidget* window, const char* name) {
 
 // Selects a random row of a list view of the Screen Manager; false when it has none.
 bool pickRow(QWidget* window, const char* list, Random& random) {
-    auto* view = window->findChild<QTreeWidget*>(list);
-    if (!view || view->topLevelItemCount() == 0)
+    auto* view = window->findChild<QTreeView*>(list);
+    if (!view || view->model()->rowCount() == 0)
         return false;
-    view->setCurrentItem(view->topLevelItem(below(random, view->topLevelItemCount())));
+    view->setCurrentIndex(view->model()->index(below(random, view->model()->rowCount()), 0));
     return true;
 }
 

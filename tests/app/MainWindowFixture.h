@@ -10,7 +10,6 @@
 #include "rom/RomReader.h"
 #include "sample/SampleRom.h"
 #include "screen_manager/ChoiceBox.h"
-#include "screen_manager/ManagerWorkspace.h"
 #include "screen_manager/frmScreenManager.h"
 #include "tests/support/DocumentEntries.h"
 #include "tests/support/SampleWorkspace.h"
@@ -27,7 +26,7 @@
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <QtTest>
 
 #include <algorithm>

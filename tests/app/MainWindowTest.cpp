@@ -335,19 +335,19 @@ private slots:
             QTest::mouseClick(down, Qt::LeftButton);
 
             tabs->setCurrentIndex(1);
-            auto* enemies = sm->findChild<QTreeWidget*>("lvEnemies");
-            enemies->setCurrentItem(enemies->topLevelItem(0));
+            auto* enemies = sm->findChild<QTreeView*>("lvEnemies");
+            enemies->setCurrentIndex(enemies->model()->index(0, 0));
             chooseAnother(sm, "cmbX");
 
             tabs->setCurrentIndex(2);
-            auto* powerUps = sm->findChild<QTreeWidget*>("lvPowerups");
-            powerUps->setCurrentItem(powerUps->topLevelItem(0));
+            auto* powerUps = sm->findChild<QTreeView*>("lvPowerups");
+            powerUps->setCurrentIndex(powerUps->model()->index(0, 0));
             auto* level = sm->findChild<ChoiceBox*>("cmbLevelP");
             level->setCurrentIndex(level->findText(level->text() == "4-3" ? "1-1" : "4-3"));
 
             tabs->setCurrentIndex(3);
-            auto* pipes = sm->findChild<QTreeWidget*>("lvPipes");
-            pipes->setCurrentItem(pipes->topLevelItem(0));
+            auto* pipes = sm->findChild<QTreeView*>("lvPipes");
+            pipes->setCurrentIndex(pipes->model()->index(0, 0));
             chooseAnother(sm, "cmbExitY");
 
             driven = true;
@@ -372,62 +372,6 @@ private slots:
                  firstDifference(entries(document()), entries(edited)).constData());
     }
 
-    // The Screen Manager reads the enemy and power-up kinds under the catalogue file's own keys.
-    void screenManagerReadsTheCatalogueKeys() {
-        startWithRom();
-        kiv::ConfigFile file;
-        file.ConfigLoad(catalogueFile());
-        const ManagerWorkspace managed(ws());
-        for (const char* kind : {"E", "P"}) {
-            const std::string count = kind == std::string("E") ? "Enemies" : "PowerUps";
-            QVERIFY(std::stoi(file.GetValue(count)) > 0);
-            QCOMPARE(managed.kivObjects.GetValue(count), file.GetValue(count));
-            for (int i = 1; i <= std::stoi(file.GetValue(count)); ++i) {
-                for (const std::string field : {"Code", "Desc"}) {
-                    const std::string key = field + kind + std::to_string(i);
-                    QCOMPARE(managed.kivObjects.GetValue(key), file.GetValue(key));
-                }
-            }
-        }
-    }
-
-    void screenManagerChangesMarkSections_data() {
-        QTest::addColumn<int>("levelIndex");
-        QTest::addColumn<Flags>("sm"); // order, enemies, power-ups, pipes (first four entries)
-        QTest::addColumn<Flags>("expected");
-        QTest::newRow("nothing changed") << 0 << Flags{} << Flags{};
-        QTest::newRow("order of 1-2")
-            << 1 << Flags{true} << Flags{true, false, false, false, false, false};
-        QTest::newRow("order of 4-2")
-            << 10 << Flags{true} << Flags{false, true, false, false, false, false};
-        QTest::newRow("order of 2-1")
-            << 3 << Flags{true} << Flags{false, true, false, false, false, false};
-        QTest::newRow("order of 3-3")
-            << 8 << Flags{true} << Flags{false, false, true, false, false, false};
-        QTest::newRow("enemies and pipes") << 0 << Flags{false, true, false, true}
-                                           << Flags{false, false, false, true, false, true};
-        QTest::newRow("power-ups") << 6 << Flags{false, false, true, false}
-                                   << Flags{false, false, false, false, true, false};
-    }
-    void screenManagerChangesMarkSections() {
-        QFETCH(int, levelIndex);
-        QFETCH(Flags, sm);
-        QFETCH(Flags, expected);
-        startWithRom();
-        selectLevel(levelIndex);
-        ManagerWorkspace managed(ws());
-        managed.smChanged = sm[0];
-        managed.smEnemyChanged = sm[1];
-        managed.smPowerUpChanged = sm[2];
-        managed.smPipeChanged = sm[3];
-
-        managed.markChanges(ws().document(), window->editor()->level());
-
-        QCOMPARE(ws().document().sectionChanged(), expected);
-        QCOMPARE(ws().document().dataChanged(), expected != Flags{});
-        QVERIFY(!managed.smChanged && !managed.smEnemyChanged && !managed.smPowerUpChanged &&
-                !managed.smPipeChanged);
-    }
 };
 
 QTEST_MAIN(MainWindowTest)

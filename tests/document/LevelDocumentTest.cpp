@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 using namespace rom;
 
 namespace {
@@ -49,11 +51,43 @@ TEST(LevelDocument, ClearScreenEmptiesOnlyThatScreen) {
     EXPECT_EQ(doc.sectionChanged(), only(SectionWorlds2And4));
 }
 
-// Code that still edits keys one by one keeps its own account of what it changed.
+// Keys planted directly are seen by the typed operations, and mark nothing.
 TEST(LevelDocument, KeyEditsShowInTheDocumentAndMarkNothing) {
     LevelDocument doc;
     doc.storeForKeyEdits().WriteValue(cellKey("11", "40000", 2, 3), "120");
     EXPECT_EQ(doc.cell(LevelId::at(0), "40000", 2, 3), 120);
     EXPECT_FALSE(doc.dataChanged());
     EXPECT_EQ(doc.sectionChanged(), SectionFlags{});
+}
+
+// The Screen Manager writes its tabs through these; a save must then rewrite what they touched.
+TEST(LevelDocument, RecordSettersMarkTheirSections) {
+    struct Case {
+        const char* name;
+        std::function<void(LevelDocument&)> edit;
+        int section;
+    };
+    const auto order = [](const char* level) {
+        return [level](LevelDocument& doc) {
+            const LevelId id = *LevelId::fromKey(level);
+            doc.setScreenOrder(id, doc.screenOrder(id));
+        };
+    };
+    const Case cases[] = {
+        {"order of 1-2", order("12"), SectionWorld1},
+        {"order of 2-1", order("21"), SectionWorlds2And4},
+        {"order of 4-2", order("42"), SectionWorlds2And4},
+        {"order of 3-3", order("33"), SectionWorld3},
+        {"enemies", [](LevelDocument& doc) { doc.setEnemies(LevelId::at(6), {}); }, SectionEnemies},
+        {"power-ups", [](LevelDocument& doc) { doc.setPowerUps(doc.powerUps()); }, SectionPowerUps},
+        {"pipes",
+         [](LevelDocument& doc) { doc.setPipes(LevelId::at(0), doc.pipes(LevelId::at(0))); },
+         SectionPipes},
+    };
+    for (const Case& c : cases) {
+        LevelDocument doc;
+        c.edit(doc);
+        EXPECT_EQ(doc.sectionChanged(), only(c.section)) << c.name;
+        EXPECT_TRUE(doc.dataChanged()) << c.name;
+    }
 }

@@ -41,17 +41,19 @@ private slots:
     void aLevelIsItsScreensSideBySide() {
         ManagerFixture f;
         for (auto [level, count] : {std::pair{"11", 17}, {"31", 25}, {"43", 24}}) {
-            const QImage image = levelImage(f.ws.kivLevel, f.pictures, level, true);
+            const QImage image =
+                levelImage(f.workspace.document().kivLevel(), f.pictures, level, true);
             QCOMPARE(image.size(), QSize(320 * count, 256));
         }
     }
 
     void eachScreenIsDrawnAsTheEditorDrawsItWithoutTheGrid() {
         ManagerFixture f;
-        const QImage image = levelImage(f.ws.kivLevel, f.pictures, "21", false);
+        const QImage image = levelImage(f.workspace.document().kivLevel(), f.pictures, "21", false);
         for (int k = 1; k <= 3; ++k) {
             const std::string ref = f.get(rom::screenKey("21", k));
-            QCOMPARE(screenOf(image, k - 1), screenImage(f.ws.kivLevel, f.pictures, "21", ref));
+            QCOMPARE(screenOf(image, k - 1),
+                     screenImage(f.workspace.document().kivLevel(), f.pictures, "21", ref));
         }
     }
 
@@ -63,7 +65,7 @@ private slots:
         ManagerFixture f;
         QCOMPARE(f.get(rom::cellKey("21", f.get(rom::screenKey("21", 1)), 0, 14)), "49");
         QCOMPARE(f.get(rom::cellKey("21", f.get(rom::screenKey("21", 2)), 13, 11)), "19");
-        const QImage image = levelImage(f.ws.kivLevel, f.pictures, "21", false);
+        const QImage image = levelImage(f.workspace.document().kivLevel(), f.pictures, "21", false);
         QCOMPARE(image.pixel(3, 14 * 16), qRgb(120, 180, 232));
         QCOMPARE(image.pixel(3, 14 * 16 + 2), qRgb(250, 238, 200));
         QCOMPARE(image.pixel(19 * 16 + 3, 14 * 16 + 2), qRgb(250, 238, 200));
@@ -133,7 +135,8 @@ private slots:
         for (auto [levelText, firstOwnPreview] : {std::pair{"1-1", 0}, {"2-2", 2}, {"1-2", 0}}) {
             const auto manager = f.open(QString::fromLatin1(levelText));
             const std::string level = rom::levelFromText(levelText);
-            const QImage image = levelImage(f.ws.kivLevel, f.pictures, level, true);
+            const QImage image =
+                levelImage(f.workspace.document().kivLevel(), f.pictures, level, true);
             for (int i = firstOwnPreview; i < 6; ++i) {
                 auto* preview =
                     manager->findChild<PictureBox*>(QStringLiteral("picEditor%1").arg(i));

@@ -24,22 +24,25 @@ private slots:
         fx->parkEnemies("11");
         fx->setEnemy("11", 5, 2, 1, "C5", "0");
         auto sm = fx->open("1-1");
-        QTreeWidget* list = sm->enemiesTab().list();
-        QTreeWidgetItem* row = list->topLevelItem(0);
-        QCOMPARE(QStringList({row->text(0), row->text(1), row->text(2), row->text(3), row->text(4),
-                              row->text(5)}),
-                 QStringList({"Walking mushroom", "N", "4", "1", "C5", "041"}));
+        QTreeView* list = sm->enemiesTab().list();
+        QCOMPARE(list->model()->columnCount(), 6);
+        QStringList cells;
+        for (int column = 0; column < 6; ++column)
+            cells << cellText(list, 0, column);
+        QCOMPARE(cells, QStringList({"Walking mushroom", "N", "4", "1", "C5", "041"}));
 
-        list->setCurrentItem(row);
-        QCOMPARE(row->text(EnemiesTab::ColX), "1"); // showing a row changes nothing
-        QVERIFY(!fx->ws.smEnemyChanged);
+        // The row is followed wherever sorting moves it.
+        const QPersistentModelIndex row = list->model()->index(0, 0);
+        selectRow(list, row.row());
+        QCOMPARE(cellText(list, row.row(), EnemiesTab::ColX), "1"); // showing a row changes nothing
+        QVERIFY(!fx->changes.smEnemyChanged);
         choose(sm.get(), "cmbX", "0");
-        QCOMPARE(row->text(EnemiesTab::ColX), "2");
-        QCOMPARE(row->text(EnemiesTab::ColSX), "042");
+        QCOMPARE(cellText(list, row.row(), EnemiesTab::ColX), "2");
+        QCOMPARE(cellText(list, row.row(), EnemiesTab::ColSX), "042");
         sm->findChild<QCheckBox*>("chkHard")->click();
         choose(sm.get(), "cmbType", "Leaping fish");
-        QCOMPARE(row->text(EnemiesTab::ColHard), "Y");
-        QVERIFY(fx->ws.smEnemyChanged);
+        QCOMPARE(cellText(list, row.row(), EnemiesTab::ColHard), "Y");
+        QVERIFY(fx->changes.smEnemyChanged);
 
         sm->close();
         // The row sorted first, so it is written as record 1.
@@ -76,9 +79,9 @@ private slots:
         fx->parkEnemies("11");
         fx->setEnemy("11", 1, storedScreen, storedX, "C5", "0");
         auto sm = fx->open("1-1");
-        QTreeWidget* list = sm->enemiesTab().list();
-        QTreeWidgetItem* row = list->topLevelItem(0);
-        list->setCurrentItem(row);
+        QTreeView* list = sm->enemiesTab().list();
+        const QPersistentModelIndex row = list->model()->index(0, 0);
+        selectRow(list, row.row());
         QCOMPARE(sm->findChild<ChoiceBox*>("cmbX")->text(), QString::number(storedX));
         for (int i = 0; i < steps.size(); i += 2) {
             if (steps[i] == "chkHard")
@@ -87,7 +90,7 @@ private slots:
                 choose(sm.get(), steps[i].toUtf8().constData(), steps[i + 1]);
         }
         QCOMPARE(sm->findChild<ChoiceBox*>("cmbX")->text(), x);
-        QCOMPARE(row->text(EnemiesTab::ColX), x);
+        QCOMPARE(cellText(list, row.row(), EnemiesTab::ColX), x);
         sm->close();
         QCOMPARE(fx->get(rom::enemyKey("11", "x", 1)), x.toStdString());
     }
@@ -111,7 +114,7 @@ private slots:
         QFETCH(QString, list);
         QFETCH(QStringList, controls);
         auto sm = fx->open("1-1");
-        auto* rows = sm->findChild<QTreeWidget*>(list);
+        auto* rows = sm->findChild<QTreeView*>(list);
         auto enabled = [&] {
             QStringList on;
             for (const QString& name : controls)
@@ -120,15 +123,16 @@ private slots:
             return on;
         };
         QCOMPARE(enabled(), QStringList());
-        rows->setCurrentItem(rows->topLevelItem(1));
+        selectRow(rows, 1);
         QCOMPARE(enabled(), controls);
-        rows->topLevelItem(1)->setSelected(false);
+        rows->selectionModel()->select(rows->model()->index(1, 0),
+                                       QItemSelectionModel::Deselect | QItemSelectionModel::Rows);
         QCOMPARE(enabled(), QStringList());
-        rows->setCurrentItem(rows->topLevelItem(0));
+        selectRow(rows, 0);
         QCOMPARE(enabled(), controls);
         rows->clearSelection();
         QCOMPARE(enabled(), QStringList());
-        QVERIFY(!fx->ws.smEnemyChanged && !fx->ws.smPowerUpChanged && !fx->ws.smPipeChanged);
+        QVERIFY(!fx->changes.smEnemyChanged && !fx->changes.smPowerUpChanged && !fx->changes.smPipeChanged);
     }
 
     // A key missing from the document is not written back as the store's "[NOT FOUND]"
@@ -136,31 +140,33 @@ private slots:
     void missingKeysStayMissingWhenTheTabsWriteBack() {
         fx->parkEnemies("11");
         fx->setEnemy("11", 1, 3, 0, "5", "0");
-        fx->ws.kivLevel.DelKey(rom::enemyKey("11", "y", 1));
+        fx->kivLevel().DelKey(rom::enemyKey("11", "y", 1));
         const int p = fx->parkPowerUps("11");
         fx->setPowerUp(p, "11", 2, 5, "40");
-        fx->ws.kivLevel.DelKey(rom::powerUpKey("type", p));
+        fx->kivLevel().DelKey(rom::powerUpKey("type", p));
         fx->setPipe("11", 1, 8, 3, 1, 9, "4", 12);
         fx->setPipe("11", 2, 10, 3, 2, 11, "4", 12);
-        fx->ws.kivLevel.DelKey(rom::pipeKey("11", "exity", 1));
+        fx->kivLevel().DelKey(rom::pipeKey("11", "exity", 1));
         auto sm = fx->open("1-1");
 
-        QTreeWidget* enemies = sm->enemiesTab().list();
-        enemies->setCurrentItem(enemies->topLevelItem(0));
+        QTreeView* enemies = sm->enemiesTab().list();
+        QCOMPARE(cellText(enemies, 0, EnemiesTab::ColY),
+                 QString::fromStdString(kiv::ConfigFile::NotFound));
+        selectRow(enemies, 0);
         sm->findChild<QCheckBox*>("chkHard")->click();
-        QTreeWidget* powerUps = sm->powerUpsTab().list();
-        powerUps->setCurrentItem(rowWith(powerUps, PowerUpsTab::ColLSX, "110205"));
+        QTreeView* powerUps = sm->powerUpsTab().list();
+        selectRow(powerUps, rowWith(powerUps, PowerUpsTab::ColLSX, "110205"));
         choose(sm.get(), "cmbXP", "6");
-        QTreeWidget* pipes = sm->pipesTab().list();
-        pipes->setCurrentItem(pipes->topLevelItem(0));
+        QTreeView* pipes = sm->pipesTab().list();
+        selectRow(pipes, 0);
         choose(sm.get(), "cmbBonus", "2");
         sm->close();
 
-        QVERIFY(fx->ws.smEnemyChanged && fx->ws.smPowerUpChanged && fx->ws.smPipeChanged);
-        QVERIFY(!QString::fromStdString(fx->ws.kivLevel.GetAll())
+        QVERIFY(fx->changes.smEnemyChanged && fx->changes.smPowerUpChanged && fx->changes.smPipeChanged);
+        QVERIFY(!QString::fromStdString(fx->kivLevel().GetAll())
                      .contains(QString::fromStdString(kiv::ConfigFile::NotFound)));
         auto absent = [&](const std::string& key) {
-            return fx->ws.kivLevel.GetValue(key, "absent") == "absent";
+            return fx->kivLevel().GetValue(key, "absent") == "absent";
         };
         QCOMPARE(fx->get(rom::enemyKey("11", "hard", 1)), "Y");
         QVERIFY(absent(rom::enemyKey("11", "y", 1)));
@@ -178,14 +184,15 @@ private slots:
         fx->setPowerUp(p, "11", 3, 0, "99");
         auto sm = fx->open("1-1");
 
-        QTreeWidget* enemies = sm->enemiesTab().list();
-        QCOMPARE(enemies->topLevelItem(0)->text(EnemiesTab::ColType), "");
-        enemies->setCurrentItem(enemies->topLevelItem(0));
+        QTreeView* enemies = sm->enemiesTab().list();
+        QCOMPARE(cellText(enemies, 0, EnemiesTab::ColType), "");
+        selectRow(enemies, 0);
         choose(sm.get(), "cmbY", "45");
-        QTreeWidget* powerUps = sm->powerUpsTab().list();
-        QTreeWidgetItem* powerUp = rowWith(powerUps, PowerUpsTab::ColLSX, "110300");
-        QCOMPARE(powerUp->text(PowerUpsTab::ColType), "");
-        powerUps->setCurrentItem(powerUp);
+        QTreeView* powerUps = sm->powerUpsTab().list();
+        const int powerUp = rowWith(powerUps, PowerUpsTab::ColLSX, "110300");
+        QVERIFY(powerUp >= 0);
+        QCOMPARE(cellText(powerUps, powerUp, PowerUpsTab::ColType), "");
+        selectRow(powerUps, powerUp);
         choose(sm.get(), "cmbXP", "7");
 
         sm->close();
@@ -198,23 +205,18 @@ private slots:
     // The position byte: low nibble the row, bit 4 sixteen rows lower, bits 6 and 7 half cells
     // to the right; the picture's bottom edge stands on the top of the row.
     void enemyPicturesStandOnTheirRow_data() {
-        QTest::addColumn<QString>("x");
-        QTest::addColumn<QString>("y");
+        QTest::addColumn<int>("x");
+        QTest::addColumn<int>("y");
         QTest::addColumn<QPoint>("topLeft");
-        QTest::newRow("C5") << "3"
-                            << "C5" << QPoint(96 + 24, 64 - 32);
-        QTest::newRow("13 below the screen") << "0"
-                                             << "13" << QPoint(0, 288 - 32);
-        QTest::newRow("one digit") << "2"
-                                   << "5" << QPoint(64, 64 - 32);
-        QTest::newRow("4F") << "1"
-                            << "4F" << QPoint(32 + 8, 224 - 32);
-        QTest::newRow("9A") << "0"
-                            << "9A" << QPoint(16, 144 + 256 - 32);
+        QTest::newRow("C5") << 3 << 0xC5 << QPoint(96 + 24, 64 - 32);
+        QTest::newRow("13 below the screen") << 0 << 0x13 << QPoint(0, 288 - 32);
+        QTest::newRow("one digit") << 2 << 0x5 << QPoint(64, 64 - 32);
+        QTest::newRow("4F") << 1 << 0x4F << QPoint(32 + 8, 224 - 32);
+        QTest::newRow("9A") << 0 << 0x9A << QPoint(16, 144 + 256 - 32);
     }
     void enemyPicturesStandOnTheirRow() {
-        QFETCH(QString, x);
-        QFETCH(QString, y);
+        QFETCH(int, x);
+        QFETCH(int, y);
         QFETCH(QPoint, topLeft);
         const QImage picture(32, 32, QImage::Format_RGB32);
         QCOMPARE(EnemiesTab::Tab2EnemyCoordinates(picture, x, y), topLeft);
@@ -225,20 +227,20 @@ private slots:
         fx->setPowerUp(p, "11", 10, 1, "192");
         fx->setPowerUp(p + 1, "11", 9, 3, "40");
         auto sm = fx->open("1-1");
-        QTreeWidget* list = sm->powerUpsTab().list();
-        QCOMPARE(list->topLevelItemCount(), 75);
+        QTreeView* list = sm->powerUpsTab().list();
+        QCOMPARE(rowCount(list), 75);
         const QStringList levels = columnTexts(list, PowerUpsTab::ColLevel);
         QVERIFY(levels.contains("1-2") && levels.contains("4-3"));
         QStringList keys = columnTexts(list, PowerUpsTab::ColLSX);
         QVERIFY(std::is_sorted(keys.begin(), keys.end()));
         QCOMPARE(keys.mid(0, 2), QStringList({"110903", "111001"})); // screen 10 after 9
 
-        list->setCurrentItem(list->topLevelItem(0));
+        selectRow(list, 0);
         choose(sm.get(), "cmbLevelP", "1-2");
-        QCOMPARE(list->currentItem()->text(PowerUpsTab::ColLSX), "120903");
+        QCOMPARE(cellText(list, list->currentIndex().row(), PowerUpsTab::ColLSX), "120903");
         keys = columnTexts(list, PowerUpsTab::ColLSX);
         QVERIFY(std::is_sorted(keys.begin(), keys.end()));
-        QVERIFY(fx->ws.smPowerUpChanged);
+        QVERIFY(fx->changes.smPowerUpChanged);
 
         sm->close();
         int moved = 0;
@@ -260,16 +262,16 @@ private slots:
         fx->setPipe("11", 1, 8, 3, 1, 9, "4", 12);
         fx->setPipe("11", 2, 6, 10, 2, 7, "5.5", 11);
         auto sm = fx->open("1-1");
-        QTreeWidget* list = sm->pipesTab().list();
+        QTreeView* list = sm->pipesTab().list();
         QCOMPARE(columnTexts(list, PipesTab::ColSX), QStringList({"0610", "0803"}));
 
-        list->setCurrentItem(list->topLevelItem(1));
+        selectRow(list, 1);
         choose(sm.get(), "cmbEntry", "5");
         QCOMPARE(columnTexts(list, PipesTab::ColSX), QStringList({"0503", "0610"}));
-        list->setCurrentItem(list->topLevelItem(1));
+        selectRow(list, 1);
         choose(sm.get(), "cmbExitY", "3");
-        QCOMPARE(list->topLevelItem(1)->text(PipesTab::ColExitX), "5.5");
-        QVERIFY(fx->ws.smPipeChanged);
+        QCOMPARE(cellText(list, 1, PipesTab::ColExitX), "5.5");
+        QVERIFY(fx->changes.smPipeChanged);
 
         sm->close();
         const char* fields[] = {"entryscreen", "entryx", "bonusscreen",
@@ -285,7 +287,7 @@ private slots:
 
     void levelsWithoutPipesListNone() {
         auto sm = fx->open("4-3");
-        QCOMPARE(sm->pipesTab().list()->topLevelItemCount(), 0);
+        QCOMPARE(rowCount(sm->pipesTab().list()), 0);
         QVERIFY(!sm->findChild<ChoiceBox*>("cmbEntry")->isEnabled());
         sm->close();
         QCOMPARE(fx->get(rom::pipeKey("43", "entryscreen", 1)), kiv::ConfigFile::NotFound);

@@ -57,13 +57,14 @@ class ManagerClicksTest : public QObject {
         QVERIFY(entry->isSelected());
     }
 
-    void clickRow(QTreeWidget* list, QTreeWidgetItem* row) {
-        QVERIFY(row);
-        list->scrollToItem(row);
-        const QRect at = list->visualItemRect(row);
+    void clickRow(QTreeView* list, int row) {
+        QVERIFY(row >= 0);
+        const QModelIndex cell = list->model()->index(row, 0);
+        list->scrollTo(cell);
+        const QRect at = list->visualRect(cell);
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                           QPoint(at.left() + 8, at.center().y()));
-        QVERIFY(row->isSelected());
+        QVERIFY(isSelected(list, row));
     }
 
     void clickButton(const char* name) {
@@ -79,10 +80,10 @@ class ManagerClicksTest : public QObject {
     }
 
     void checkFlags(Flags expected) {
-        QCOMPARE(fx->ws.smChanged, expected.order);
-        QCOMPARE(fx->ws.smEnemyChanged, expected.enemy);
-        QCOMPARE(fx->ws.smPowerUpChanged, expected.powerUp);
-        QCOMPARE(fx->ws.smPipeChanged, expected.pipe);
+        QCOMPARE(fx->changes.smChanged, expected.order);
+        QCOMPARE(fx->changes.smEnemyChanged, expected.enemy);
+        QCOMPARE(fx->changes.smPowerUpChanged, expected.powerUp);
+        QCOMPARE(fx->changes.smPipeChanged, expected.pipe);
     }
 
 private slots:
@@ -154,8 +155,8 @@ private slots:
 
         showManager();
         clickTab(1);
-        QTreeWidget* enemies = sm->findChild<QTreeWidget*>("lvEnemies");
-        clickRow(enemies, enemies->topLevelItem(0));
+        auto* enemies = sm->findChild<QTreeView*>("lvEnemies");
+        clickRow(enemies, 0);
         choose(sm.get(), "cmbType", "Leaping fish");
         clickButton("chkHard");
         choose(sm.get(), "cmbY", "47");
@@ -176,14 +177,13 @@ private slots:
 
         showManager();
         clickTab(1);
-        QTreeWidget* enemies = sm->findChild<QTreeWidget*>("lvEnemies");
-        QTreeWidgetItem* row = enemies->topLevelItem(0);
-        clickRow(enemies, row);
+        auto* enemies = sm->findChild<QTreeView*>("lvEnemies");
+        clickRow(enemies, 0);
         QVERIFY(sm->findChild<ChoiceBox*>("cmbY")->isEnabled());
-        const QRect at = enemies->visualItemRect(row);
+        const QRect at = enemies->visualRect(enemies->model()->index(0, 0));
         QTest::mouseClick(enemies->viewport(), Qt::LeftButton, Qt::ControlModifier,
                           QPoint(at.left() + 8, at.center().y()));
-        QVERIFY(!row->isSelected());
+        QVERIFY(!isSelected(enemies, 0));
         for (const char* name : {"cmbType", "chkHard", "cmbScreen", "cmbX", "cmbY", "lblY"})
             QVERIFY2(!sm->findChild<QWidget*>(name)->isEnabled(), name);
         closeManager();
@@ -205,7 +205,7 @@ private slots:
 
         showManager();
         clickTab(2);
-        QTreeWidget* powerUps = sm->findChild<QTreeWidget*>("lvPowerups");
+        auto* powerUps = sm->findChild<QTreeView*>("lvPowerups");
         clickRow(powerUps, rowWith(powerUps, PowerUpsTab::ColLSX, "110205"));
         choose(sm.get(), "cmbLevelP", "1-2");
         closeManager();
@@ -233,8 +233,8 @@ private slots:
 
         showManager();
         clickTab(3);
-        QTreeWidget* pipes = sm->findChild<QTreeWidget*>("lvPipes");
-        clickRow(pipes, pipes->topLevelItem(1));
+        auto* pipes = sm->findChild<QTreeView*>("lvPipes");
+        clickRow(pipes, 1);
         choose(sm.get(), "cmbEntry", "9");
         choose(sm.get(), "cmbExitY", "3");
         closeManager();

@@ -9,14 +9,16 @@
 #include "rom/LevelKeys.h"
 #include "rom/RomLayout.h"
 #include "screen_manager/ChoiceBox.h"
-#include "screen_manager/ManagerWorkspace.h"
+#include "screen_manager/ManagerChanges.h"
 #include "screen_manager/frmScreenManager.h"
 #include "tests/support/SampleWorkspace.h"
 #include "tests/support/ScriptedDialogs.h"
 
+#include <QAbstractItemModel>
 #include <QComboBox>
+#include <QItemSelectionModel>
 #include <QTemporaryDir>
-#include <QTreeWidget>
+#include <QTreeView>
 
 #include <memory>
 #include <stdexcept>
@@ -26,7 +28,7 @@ struct ManagerFixture {
     QTemporaryDir dir;
     PictureLibrary pictures;
     Workspace workspace;
-    ManagerWorkspace ws{workspace};
+    ManagerChanges changes;
     ScriptedDialogs dialogs;
     std::unique_ptr<ScreenEditor> editor;
 
@@ -61,19 +63,28 @@ struct ManagerFixture {
             {"CodeP3", "240"},
             {"DescP3", "Nothing"},
         };
+        kiv::ConfigFile objects;
+        objects.ConfigLoad(catalogueFile());
         for (const auto& [key, value] : kinds)
-            ws.kivObjects.WriteValue(key, value);
+            objects.WriteValue(key, value);
+        rom::Catalogue catalogue;
+        catalogue.load(objects);
+        workspace.useCatalogue(std::move(catalogue));
     }
 
     std::unique_ptr<frmScreenManager> open(const QString& levelText) {
         auto* cmbLevel = editor->findChild<QComboBox*>("cmbLevel");
         cmbLevel->setCurrentIndex(cmbLevel->findText(levelText));
-        return std::make_unique<frmScreenManager>(ws, *editor, pictures);
+        return std::make_unique<frmScreenManager>(workspace, changes, *editor, pictures);
     }
 
-    std::string get(const std::string& key) const { return ws.kivLevel.GetValue(key); }
+    // The document's keys, for setting up what the lists are to show.
+    kiv::ConfigFile& kivLevel() { return workspace.document().storeForKeyEdits(); }
+    std::string get(const std::string& key) const {
+        return workspace.document().kivLevel().GetValue(key);
+    }
     void set(const std::string& key, const std::string& value) {
-        ws.kivLevel.WriteValue(key, value);
+        kivLevel().WriteValue(key, value);
     }
 
     void setEnemy(const std::string& level, int k, int storedScreen, int x, const std::string& y,
@@ -123,20 +134,35 @@ struct ManagerFixture {
     }
 };
 
+// The text a list view shows in a cell.
+inline QString cellText(const QTreeView* list, int row, int column) {
+    return list->model()->index(row, column).data().toString();
+}
+
+inline int rowCount(const QTreeView* list) {
+    return list->model()->rowCount();
+}
+
 // The texts of a list view's rows in list order, one column.
-inline QStringList columnTexts(const QTreeWidget* list, int column) {
+inline QStringList columnTexts(const QTreeView* list, int column) {
     QStringList texts;
-    for (int i = 0; i < list->topLevelItemCount(); ++i)
-        texts << list->topLevelItem(i)->text(column);
+    for (int i = 0; i < rowCount(list); ++i)
+        texts << cellText(list, i, column);
     return texts;
 }
 
-// The first row whose column `column` reads `text`.
-inline QTreeWidgetItem* rowWith(const QTreeWidget* list, int column, const QString& text) {
-    for (int i = 0; i < list->topLevelItemCount(); ++i)
-        if (list->topLevelItem(i)->text(column) == text)
-            return list->topLevelItem(i);
-    return nullptr;
+// The first row whose column `column` reads `text`; -1 when none does.
+inline int rowWith(const QTreeView* list, int column, const QString& text) {
+    return static_cast<int>(columnTexts(list, column).indexOf(text));
+}
+
+// Makes `row` the current and only selected row, as the keyboard does.
+inline void selectRow(QTreeView* list, int row) {
+    list->setCurrentIndex(list->model()->index(row, 0));
+}
+
+inline bool isSelected(const QTreeView* list, int row) {
+    return list->selectionModel()->isSelected(list->model()->index(row, 0));
 }
 
 // Picks `text` in a drop-down box as the user would.

@@ -95,7 +95,7 @@ private slots:
 
         const QImage enemy = sm->enemiesTab().Tab2GetEnemyPicture("Walking mushroom");
         QVERIFY(!enemy.isNull());
-        const QPoint at = EnemiesTab::Tab2EnemyCoordinates(enemy, "3", "C5");
+        const QPoint at = EnemiesTab::Tab2EnemyCoordinates(enemy, 3, 0xC5);
         QPoint probe(0, enemy.height() - 1);
         while (probe.x() < enemy.width() - 1 && enemy.pixelColor(probe).alpha() < 255)
             probe.rx()++;
@@ -109,15 +109,15 @@ private slots:
         fx->set(rom::enemiesKey("11"), "99999999999");
         auto sm = fx->open("1-1");
         QCOMPARE(sm->findChild<QListWidget*>("lstScreens")->count(), rom::LevelTables[0].screens);
-        QCOMPARE(sm->enemiesTab().list()->topLevelItemCount(), rom::EnemyTables[0].records);
+        QCOMPARE(rowCount(sm->enemiesTab().list()), rom::EnemyTables[0].records);
     }
 
     void editsRedrawOnlyWithAutoRefresh() {
         markLevel11();
         auto sm = fx->open("1-1");
         sm->findChild<QCheckBox*>("chkAutoRefresh")->setChecked(false);
-        QTreeWidget* powerUps = sm->powerUpsTab().list();
-        powerUps->setCurrentItem(rowWith(powerUps, PowerUpsTab::ColLSX, "110205"));
+        QTreeView* powerUps = sm->powerUpsTab().list();
+        selectRow(powerUps, rowWith(powerUps, PowerUpsTab::ColLSX, "110205"));
         choose(sm.get(), "cmbXP", "12");
         QCOMPARE(pixel(*sm, 1, 5 * 16 + 8, 128), PowerUpBlue);
 
@@ -157,8 +157,8 @@ private slots:
         sm->screenOrderTab().cmdScreensDown_Click();
         sm->findChild<QPushButton*>("cmdClose")->click();
 
-        QVERIFY(fx->ws.smChanged);
-        QVERIFY(!fx->ws.smEnemyChanged && !fx->ws.smPowerUpChanged && !fx->ws.smPipeChanged);
+        QVERIFY(fx->changes.smChanged);
+        QVERIFY(!fx->changes.smEnemyChanged && !fx->changes.smPowerUpChanged && !fx->changes.smPipeChanged);
         QCOMPARE(fx->editor->screen(), second); // the editor lists the new order
     }
 
@@ -168,28 +168,28 @@ private slots:
         fx->setPipe("11", 2, 10, 3, 2, 11, "4", 12);
         auto sm = fx->open("1-1");
         sm->show();
-        QTreeWidget* enemies = sm->enemiesTab().list();
-        enemies->setCurrentItem(enemies->topLevelItem(0));
+        QTreeView* enemies = sm->enemiesTab().list();
+        selectRow(enemies, 0);
         sm->findChild<QCheckBox*>("chkHard")->click();
-        QTreeWidget* pipes = sm->pipesTab().list();
-        pipes->setCurrentItem(pipes->topLevelItem(0));
+        QTreeView* pipes = sm->pipesTab().list();
+        selectRow(pipes, 0);
         choose(sm.get(), "cmbEntryX", "7");
         QTest::keyClick(sm.get(), Qt::Key_Escape);
 
         QVERIFY(sm->isHidden());
-        QVERIFY(fx->ws.smEnemyChanged && fx->ws.smPipeChanged);
-        QVERIFY(!fx->ws.smChanged && !fx->ws.smPowerUpChanged);
+        QVERIFY(fx->changes.smEnemyChanged && fx->changes.smPipeChanged);
+        QVERIFY(!fx->changes.smChanged && !fx->changes.smPowerUpChanged);
         QCOMPARE(fx->get(rom::enemyKey("11", "hard", 1)), "Y");
         QCOMPARE(fx->get(rom::pipeKey("11", "entryx", 1)), "7");
     }
 
     void closingWithoutEditsChangesNothing() {
-        const std::string before = fx->ws.kivLevel.GetAll();
+        const std::string before = fx->kivLevel().GetAll();
         auto sm = fx->open("2-2");
         sm->reject();
-        QVERIFY(!fx->ws.smChanged && !fx->ws.smEnemyChanged && !fx->ws.smPowerUpChanged &&
-                !fx->ws.smPipeChanged);
-        QCOMPARE(fx->ws.kivLevel.GetAll(), before);
+        QVERIFY(!fx->changes.smChanged && !fx->changes.smEnemyChanged && !fx->changes.smPowerUpChanged &&
+                !fx->changes.smPipeChanged);
+        QCOMPARE(fx->kivLevel().GetAll(), before);
     }
 };
 
