@@ -250,11 +250,11 @@ void ScreenEditor::cmbScreen_Click() {
     const std::string ref = screen();
     if (rom::CheckDupScreen(ws.kivLevel, current, ref)) {
         dialogs.message(this, tr("Screen Editor"),
-                        tr("There is a screen with the reference '%1' in level %2-2.  Therefore "
+                        tr("There is a screen with the reference '%1' in level %2.  Therefore "
                            "this screen's design will be overwritten with the screen in that "
                            "level when saved to the ROM and you will need to edit that one "
                            "instead.")
-                            .arg(qs(ref), QString(QChar::fromLatin1(current.front()))),
+                            .arg(qs(ref), qs(rom::levelText(rom::secondLevelOfWorld(current)))),
                         Dialogs::Icon::Exclamation);
     }
     emit documentShown();

@@ -14,7 +14,7 @@ DataUsage dataUsage(const kiv::ConfigFile& kivLevel, kiv::ConfigFile& kivSave) {
         usage.budget[i] = region.budget;
         if (i > 0)
             usage.message += "\r\n";
-        usage.message += cat({"Bytes used for ", region.name, ": ", formatCount(usage.used[i]),
+        usage.message += cat({"Bytes used for ", region.captions.report, ": ", formatCount(usage.used[i]),
                               " out of ", formatCount(usage.budget[i])});
     }
     return usage;

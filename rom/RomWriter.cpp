@@ -18,9 +18,6 @@ namespace {
 constexpr const char* LineBreak = "\r\n";
 constexpr const char* NothingWritten = "Nothing was written.";
 
-// How a refusal names each region; the report names it as Region::name does.
-constexpr std::array<std::string_view, 3> RefusalNames = {"world 1", "world 2 and 4", "world 3"};
-
 const LevelTable& levelTable(std::string_view level) {
     return *std::find_if(LevelTables.begin(), LevelTables.end(),
                          [&](const LevelTable& t) { return t.level == level; });
@@ -67,14 +64,14 @@ bool writeRegion(std::vector<uint8_t>& image, const kiv::ConfigFile& kivLevel,
     if (used > region.budget) {
         written.refused = true;
         written.refusal =
-            cat({"Unable to save ROM as data usage for ", RefusalNames[region.section],
+            cat({"Unable to save ROM as data usage for ", region.captions.refusal,
                  " is: ", formatCount(used), " out of ", formatCount(region.budget)});
         return false;
     }
     put(image, region.dataOffset, saveBuffer);
     for (int i = 0; i < region.levelCount; ++i)
         writePointerTable(image, kivLevel, kivSave, levelTable(region.levels[i]));
-    written.report += cat({"Data written for ", region.name, " (", formatCount(used),
+    written.report += cat({"Data written for ", region.captions.report, " (", formatCount(used),
                            " used out of ", formatCount(region.budget), " bytes)", LineBreak});
     return true;
 }

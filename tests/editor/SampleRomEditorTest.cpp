@@ -4,6 +4,7 @@
 #include "editor/PictureLibrary.h"
 #include "editor/ScreenEditor.h"
 #include "rom/LevelKeys.h"
+#include "rom/RomLayout.h"
 #include "rom/RomReader.h"
 #include "tests/editor/EditorFixture.h"
 #include "tests/support/SampleWorkspace.h"
@@ -68,7 +69,7 @@ private slots:
         for (int index = 0; index < cmbLevel()->count(); ++index) {
             cmbLevel()->setCurrentIndex(index);
             const std::string level = editor->level();
-            const std::string second = level.substr(0, 1) + "2";
+            const std::string second(rom::secondLevelOfWorld(level));
             QSet<QString> listedBySecond;
             for (int k = 1; k <= std::stoi(ws.kivLevel.GetValue(rom::screensKey(second))); ++k)
                 listedBySecond << QString::fromStdString(
@@ -81,7 +82,7 @@ private slots:
                 else
                     cmbScreen()->setCurrentIndex(position);
                 const QString ref = cmbScreen()->currentText();
-                const bool shared = level.back() == '1' && listedBySecond.contains(ref);
+                const bool shared = rom::isFirstLevelOfWorld(level) && listedBySecond.contains(ref);
                 QCOMPARE(dialogs.messages().size(), shared ? 1 : 0);
                 if (shared) {
                     const QString naming =
