@@ -1,8 +1,8 @@
 #include "app/UsageMeter.h"
 
+#include "messages/CodecMessages.h"
 #include "rom/DataUsage.h"
 #include "rom/RomLayout.h"
-#include "rom/RomWriter.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -19,7 +19,7 @@ QLatin1String latin1(std::string_view text) {
 
 // "#,###" leaves zero empty, which reads as a missing figure in a tally.
 QString count(long n) {
-    return n == 0 ? QStringLiteral("0") : QString::fromStdString(rom::formatCount(n));
+    return n == 0 ? QStringLiteral("0") : QString::fromStdString(messages::formatCount(n));
 }
 
 QString regionText(int region, const QString& used, long budget) {

@@ -7,6 +7,7 @@
 #include "editor/LevelImage.h"
 #include "editor/ScreenEditor.h"
 #include "editor/WaitCursor.h"
+#include "messages/CodecMessages.h"
 #include "rom/DataUsage.h"
 #include "rom/ImportCheck.h"
 #include "rom/LevelKeys.h"
@@ -29,6 +30,8 @@ const QString LevelDataFilter = QStringLiteral("Tarnwick Data (*.twd)|*.twd|All 
 const QString ImageFilter = QStringLiteral("PNG images (*.png)|*.png|All files (*.*)|*.*");
 const QString DataCheckTitle = QStringLiteral("Check World Data Usage");
 constexpr QSize ClientSize(729, 474);
+// The window's messages break lines the Windows way.
+constexpr std::string_view LineBreak = "\r\n";
 
 QString qs(const std::string& text) {
     return QString::fromStdString(text);
@@ -168,11 +171,13 @@ void frmTW::saveROM() {
     switch (outcome.kind) {
     case rom::SaveOutcome::Kind::Saved:
         ws.dataChanged = false;
-        dialogs.message(this, QStringLiteral("ROM Saved"), qs(outcome.message),
+        dialogs.message(this, QStringLiteral("ROM Saved"),
+                        qs(messages::savedText(outPath.toStdString(), outcome.sections, LineBreak)),
                         Dialogs::Icon::Information);
         break;
     case rom::SaveOutcome::Kind::Refused:
-        dialogs.message(this, QStringLiteral("Too Much Level Data"), qs(outcome.message),
+        dialogs.message(this, QStringLiteral("Too Much Level Data"),
+                        qs(messages::refusedText(outcome.sections, LineBreak)),
                         Dialogs::Icon::Critical);
         break;
     case rom::SaveOutcome::Kind::Failed:
@@ -330,7 +335,7 @@ void frmTW::mnuToolsDataCheck_Click() {
     std::string report;
     try {
         WaitCursor wait;
-        report = rom::dataUsage(ws.kivLevel, ws.kivSave).message;
+        report = messages::dataUsageText(rom::dataUsage(ws.kivLevel, ws.kivSave), LineBreak);
     } catch (const kiv::Error& e) {
         dialogs.message(this, DataCheckTitle,
                         QStringLiteral("Unable to check the world data usage - %1, %2")

@@ -189,7 +189,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const bool overBudget = usage.overBudget(0) || usage.overBudget(1) || usage.overBudget(2);
     check(written.refused == overBudget);
     if (written.refused) {
-        check(!written.refusal.empty());
+        // The save stops at the first region the data usage check finds over its budget.
+        const int region = written.refusedRegion();
+        check(written.regions[region].used == usage.used[region] && usage.overBudget(region));
+        for (int before = 0; before < region; ++before)
+            check(!usage.overBudget(before));
         return 0;
     }
 
