@@ -174,8 +174,16 @@ struct RegionCaptions {
     std::string_view meterTarget; // what the meter's over-budget tip says Save As will refuse
 };
 
-// The three save regions: each region's screens are encoded from its data base on, in the order
-// of its worlds, each world's levels in the game's order.
+// The levels of a save region, in the order its screens are encoded.
+struct RegionLevels {
+    std::array<std::string_view, LevelTables.size()> names{};
+    size_t count = 0;
+    constexpr auto begin() const { return names.begin(); }
+    constexpr auto end() const { return names.begin() + count; }
+};
+
+// The three save regions: each region's screens are encoded from its data base on, world by
+// world in the order listed, each world's levels in the game's order.
 // A region may hold Budget + 1 bytes: it is refused when (bytes - 1) > Budget.
 struct Region {
     int section; // index into sectionChanged
@@ -185,50 +193,29 @@ struct Region {
     int dataOffset; // file offset of the first byte
     int budget;
     RegionCaptions captions;
-    std::array<std::string_view, 6> levels; // the levels of `worlds`, filled in from LevelTables
-    int levelCount;
+
+    constexpr RegionLevels levels() const {
+        RegionLevels out;
+        for (int w = 0; w < worldCount; ++w)
+            for (const LevelTable& table : LevelTables)
+                if (table.world == worlds[w])
+                    out.names[out.count++] = table.level;
+        return out;
+    }
 };
 
-// A region row with its levels filled in from the level table.
-constexpr Region withLevels(Region region) {
-    region.levelCount = 0;
-    for (int w = 0; w < region.worldCount; ++w)
-        for (const LevelTable& table : LevelTables)
-            if (table.world == region.worlds[w])
-                region.levels[region.levelCount++] = table.level;
-    return region;
-}
-
+// clang-format off
 inline constexpr std::array<Region, 3> Regions = {{
-    withLevels({0,
-                {1},
-                1,
-                0x6200,
-                0xA200,
-                5847,
-                {"world 1", "world 1", "World 1", "lblWorld1", "this world"},
-                {},
-                0}),
-    withLevels(
-        {1,
-         {2, 4},
-         2,
-         0x56CD,
-         0x56CD,
-         10544,
-         {"worlds 2 and 4", "world 2 and 4", "Worlds 2 & 4", "lblWorlds2And4", "these worlds"},
-         {},
-         0}),
-    withLevels({2,
-                {3},
-                1,
-                0x52CC,
-                0xD2CC,
-                4426,
-                {"world 3", "world 3", "World 3", "lblWorld3", "this world"},
-                {},
-                0}),
+    // section, worlds, worldCount, dataBase, dataOffset, budget,
+    //     captions: report, refusal, meter, meterLabel, meterTarget
+    {0, {1},    1, 0x6200, 0xA200, 5847,
+        {"world 1",        "world 1",       "World 1",      "lblWorld1",      "this world"}},
+    {1, {2, 4}, 2, 0x56CD, 0x56CD, 10544,
+        {"worlds 2 and 4", "world 2 and 4", "Worlds 2 & 4", "lblWorlds2And4", "these worlds"}},
+    {2, {3},    1, 0x52CC, 0xD2CC, 4426,
+        {"world 3",        "world 3",       "World 3",      "lblWorld3",      "this world"}},
 }};
+// clang-format on
 
 // A level that borrows the first screens of another: the two pointers stand in a 4-byte block
 // just before the level's own table.

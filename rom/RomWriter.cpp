@@ -66,8 +66,8 @@ bool writeRegion(std::vector<uint8_t>& image, const kiv::ConfigFile& kivLevel,
         return false;
     }
     put(image, region.dataOffset, saveBuffer);
-    for (int i = 0; i < region.levelCount; ++i)
-        writePointerTable(image, kivLevel, kivSave, levelTable(region.levels[i]));
+    for (std::string_view level : region.levels())
+        writePointerTable(image, kivLevel, kivSave, levelTable(level));
     result.status = RegionWrite::Status::Written;
     return true;
 }

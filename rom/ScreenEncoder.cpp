@@ -163,9 +163,8 @@ SaveBuffer encodeRegion(const Region& region, const kiv::ConfigFile& kivLevel,
     SaveBuffer saveBuffer;
     saveBuffer.reserve(static_cast<size_t>(region.budget) + 1);
     int32_t screenRef = region.dataBase;
-    for (int i = 0; i < region.levelCount; ++i)
-        screenRef =
-            GenkivSave(kivLevel, kivSave, std::string(region.levels[i]), screenRef, saveBuffer);
+    for (std::string_view level : region.levels())
+        screenRef = GenkivSave(kivLevel, kivSave, std::string(level), screenRef, saveBuffer);
     return saveBuffer;
 }
 

@@ -66,8 +66,8 @@ std::string designOwner(const kiv::ConfigFile& doc, std::string_view level,
                         const std::string& ref) {
     const rom::Region& region = regionOf(level);
     std::string owner;
-    for (int i = 0; i < region.levelCount; ++i) {
-        const std::string other(region.levels[i]);
+    for (std::string_view view : region.levels()) {
+        const std::string other(view);
         if (doc.GetValue(rom::markerKey(other, ref)) == "Y" && lists(doc, other, ref))
             owner = other;
     }

@@ -12,23 +12,20 @@ namespace {
 
 using Names = std::vector<std::string_view>;
 
-template <typename Container> Names names(const Container& c, size_t count) {
-    return Names(c.begin(), c.begin() + static_cast<long>(count));
-}
-
 // The lists below are the game's facts written out by hand, so that a wrong row in the level or
 // region table shows as a difference here.
 TEST(RomLayout, LevelListsComeFromTheLevelTable) {
-    EXPECT_EQ(names(Levels, Levels.size()),
+    EXPECT_EQ(Names(Levels.begin(), Levels.end()),
               (Names{"11", "12", "13", "21", "22", "23", "31", "32", "33", "41", "42", "43"}));
-    EXPECT_EQ(names(PipeLevels, PipeLevels.size()),
+    EXPECT_EQ(Names(PipeLevels.begin(), PipeLevels.end()),
               (Names{"11", "13", "21", "22", "31", "32", "33", "41", "42"}));
     const Names regionLevels[] = {
         {"11", "12", "13"}, {"21", "22", "23", "41", "42", "43"}, {"31", "32", "33"}};
-    for (const Region& region : Regions)
-        EXPECT_EQ(names(region.levels, static_cast<size_t>(region.levelCount)),
-                  regionLevels[region.section])
+    for (const Region& region : Regions) {
+        const RegionLevels levels = region.levels();
+        EXPECT_EQ(Names(levels.begin(), levels.end()), regionLevels[region.section])
             << region.section;
+    }
 }
 
 TEST(RomLayout, FirstScreensBlocksStandBeforeTheBorrowingLevelsTables) {
