@@ -1,8 +1,8 @@
 #include "app/UsageMeter.h"
 
+#include "messages/CodecMessages.h"
 #include "rom/DataUsage.h"
 #include "rom/RomLayout.h"
-#include "rom/RomWriter.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -11,17 +11,20 @@
 
 namespace {
 
-constexpr std::array<const char*, 3> Captions = {"World 1", "Worlds 2 & 4", "World 3"};
-constexpr std::array<const char*, 3> LabelNames = {"lblWorld1", "lblWorlds2And4", "lblWorld3"};
 const QColor WarningColor(192, 0, 0);
+
+QLatin1String latin1(std::string_view text) {
+    return QLatin1String(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 // "#,###" leaves zero empty, which reads as a missing figure in a tally.
 QString count(long n) {
-    return n == 0 ? QStringLiteral("0") : QString::fromStdString(rom::formatCount(n));
+    return n == 0 ? QStringLiteral("0") : QString::fromStdString(messages::formatCount(n));
 }
 
 QString regionText(int region, const QString& used, long budget) {
-    return QStringLiteral("%1: %2 / %3").arg(QLatin1String(Captions[region]), used, count(budget));
+    return QStringLiteral("%1: %2 / %3")
+        .arg(latin1(rom::Regions[region].captions.meter), used, count(budget));
 }
 
 } // namespace
@@ -34,7 +37,7 @@ UsageMeter::UsageMeter(QWidget* parent) : QWidget(parent) {
     for (int region = 0; region < 3; ++region) {
         // Blank until the first measurement, so no figure shows before a ROM is read.
         lblRegion[region] = new QLabel(this);
-        lblRegion[region]->setObjectName(QLatin1String(LabelNames[region]));
+        lblRegion[region]->setObjectName(latin1(rom::Regions[region].captions.meterLabel));
         lblRegion[region]->setTextFormat(Qt::PlainText);
         reserveWidth(lblRegion[region], region);
         row->addWidget(lblRegion[region]);
@@ -74,8 +77,7 @@ void UsageMeter::showRegion(int region, long used, long budget) {
     if (over)
         label->setToolTip(
             QStringLiteral("Over budget by %1 bytes: Save As will refuse to write %2.")
-                .arg(count(used - budget),
-                     region == 1 ? QStringLiteral("these worlds") : QStringLiteral("this world")));
+                .arg(count(used - budget), latin1(rom::Regions[region].captions.meterTarget)));
     else
         label->setToolTip(QStringLiteral("%1 bytes to spare.").arg(count(budget - used)));
 }

@@ -21,7 +21,7 @@ public:
     // warning style until it fits again.
     void refresh(const kiv::ConfigFile& kivLevel);
 
-    // Region 0 is world 1, 1 worlds 2 and 4, 2 world 3.
+    // `region` is a section of rom::Regions.
     QLabel* regionLabel(int region) const { return lblRegion[region]; }
 
 private:

@@ -7,6 +7,7 @@
 #include "editor/LevelImage.h"
 #include "editor/ScreenEditor.h"
 #include "editor/WaitCursor.h"
+#include "messages/CodecMessages.h"
 #include "rom/RomWriter.h"
 #include "screen_manager/ManagerChanges.h"
 #include "screen_manager/frmScreenManager.h"
@@ -26,6 +27,8 @@ const QString LevelDataFilter = QStringLiteral("Tarnwick Data (*.twd)|*.twd|All 
 const QString ImageFilter = QStringLiteral("PNG images (*.png)|*.png|All files (*.*)|*.*");
 const QString DataCheckTitle = QStringLiteral("Check World Data Usage");
 constexpr QSize ClientSize(729, 474);
+// The window's messages break lines the Windows way.
+constexpr std::string_view LineBreak = "\r\n";
 
 QString qs(const std::string& text) {
     return QString::fromStdString(text);
@@ -161,11 +164,13 @@ void frmTW::saveROM() {
     wait.restore();
     switch (outcome.kind) {
     case rom::SaveOutcome::Kind::Saved:
-        dialogs.message(this, QStringLiteral("ROM Saved"), qs(outcome.message),
+        dialogs.message(this, QStringLiteral("ROM Saved"),
+                        qs(messages::savedText(outPath.toStdString(), outcome.sections, LineBreak)),
                         Dialogs::Icon::Information);
         break;
     case rom::SaveOutcome::Kind::Refused:
-        dialogs.message(this, QStringLiteral("Too Much Level Data"), qs(outcome.message),
+        dialogs.message(this, QStringLiteral("Too Much Level Data"),
+                        qs(messages::refusedText(outcome.sections, LineBreak)),
                         Dialogs::Icon::Critical);
         break;
     case rom::SaveOutcome::Kind::Failed:
@@ -299,7 +304,7 @@ void frmTW::mnuToolsDataCheck_Click() {
     std::string report;
     try {
         WaitCursor wait;
-        report = ws.dataUsage().message;
+        report = messages::dataUsageText(ws.dataUsage(), LineBreak);
     } catch (const kiv::Error& e) {
         dialogs.message(this, DataCheckTitle,
                         QStringLiteral("Unable to check the world data usage - %1, %2")

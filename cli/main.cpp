@@ -1,6 +1,7 @@
 // tarnwick-cli: makes the sample ROM, exports a ROM's level data, builds a ROM from level data,
 // reports how much room each world's screens take and, in builds with the editor, draws levels.
 
+#include "messages/CodecMessages.h"
 #include "rom/DataUsage.h"
 #include "rom/LevelDocument.h"
 #include "rom/RomFile.h"
@@ -42,15 +43,10 @@ constexpr std::string_view Usage =
 
 using Args = std::vector<std::string>;
 
-// The messages of the codec break lines the Windows way; a terminal wants plain line feeds.
-std::string plainLines(std::string text) {
-    for (size_t at; (at = text.find("\r\n")) != std::string::npos;)
-        text.erase(at, 1);
-    return text;
-}
+constexpr std::string_view LineBreak = "\n";
 
 int fail(const std::string& message) {
-    std::cerr << "tarnwick-cli: " << plainLines(message) << '\n';
+    std::cerr << "tarnwick-cli: " << message << '\n';
     return ExitError;
 }
 
@@ -132,10 +128,10 @@ int runBuild(const Args& args) {
         rom::saveROM(args[1], args[3], document.kivLevel(), kivSave, document.sectionChanged());
     switch (outcome.kind) {
     case rom::SaveOutcome::Kind::Saved:
-        std::cout << plainLines(outcome.message) << '\n';
+        std::cout << messages::savedText(args[3], outcome.sections, LineBreak) << '\n';
         return 0;
     case rom::SaveOutcome::Kind::Refused:
-        return fail(outcome.message);
+        return fail(messages::refusedText(outcome.sections, LineBreak));
     case rom::SaveOutcome::Kind::Failed:
         break;
     }
@@ -161,7 +157,9 @@ int runUsage(const Args& args) {
     }
     try {
         kiv::ConfigFile kivSave;
-        std::cout << plainLines(rom::dataUsage(document.kivLevel(), kivSave).message) << '\n';
+        std::cout << messages::dataUsageText(rom::dataUsage(document.kivLevel(), kivSave), LineBreak)
+                  << '
+';
     } catch (const kiv::Error& e) {
         return fail("Unable to check the data usage of '" + path + "' - " + e.description() + ", " +
                     std::to_string(e.number()));

@@ -241,11 +241,11 @@ void ScreenEditor::cmbScreen_Click() {
     const std::string ref = screen();
     if (rom::CheckDupScreen(ws.document().kivLevel(), std::string(level_.key()), ref)) {
         dialogs.message(this, tr("Screen Editor"),
-                        tr("There is a screen with the reference '%1' in level %2-2.  Therefore "
+                        tr("There is a screen with the reference '%1' in level %2.  Therefore "
                            "this screen's design will be overwritten with the screen in that "
                            "level when saved to the ROM and you will need to edit that one "
                            "instead.")
-                            .arg(qs(ref), QString(QChar::fromLatin1(level_.worldDigit()))),
+                            .arg(qs(ref), qs(rom::levelText(rom::secondLevelOfWorld(level_.key())))),
                         Dialogs::Icon::Exclamation);
     }
     emit documentShown();

@@ -1,17 +1,19 @@
 #include "editor/ScreenNumbering.h"
 
 #include "rom/LevelKeys.h"
+#include "rom/RomLayout.h"
 
 ScreenNumbering ScreenNumbering::forLevel(const std::string& level) {
     ScreenNumbering n;
     n.curLevel = level;
-    if (level == "12" || level == "23" || level == "43") {
-        n.numberOffset = 2;
-        n.firstScreen = 3;
-    }
-    if (level == "22" || level == "32" || level == "33" || level == "42") {
-        n.sharedScreens = 2;
-        n.sharedLevel = level.substr(0, 1) + "1";
+    const rom::LevelTable* table = rom::findLevel(level);
+    if (!table)
+        return n;
+    n.numberOffset = table->numberOffset;
+    n.firstScreen = 1 + table->numberOffset;
+    if (!table->borrowsFrom.empty()) {
+        n.sharedScreens = rom::BorrowedScreens;
+        n.sharedLevel = table->borrowsFrom;
     }
     return n;
 }

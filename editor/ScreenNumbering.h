@@ -5,8 +5,8 @@
 #include <string>
 
 // How the screen numbers that the Screen Manager shows relate to the positions that the level
-// document stores. Levels 12, 23 and 43 number their screens from 3; levels 22, 32, 33 and 42
-// start with the first two screens of their world's first level, which they only borrow.
+// document stores. The level table (rom/RomLayout.h) tells from which number a level's own
+// screens count, and which levels start with screens they only borrow from another level.
 struct ScreenNumbering {
     std::string curLevel;
     int numberOffset = 0;
@@ -18,7 +18,7 @@ struct ScreenNumbering {
 
     // The first two entries of a level that numbers from 1 stay where they are.
     bool firstTwoFixed() const { return numberOffset == 0; }
-    bool isBorrowed(int s) const { return sharedScreens == 2 && s < 3; }
+    bool isBorrowed(int s) const { return sharedScreens > 0 && s <= sharedScreens; }
     // The level whose design a screen number shows.
     const std::string& levelOfScreen(int s) const { return isBorrowed(s) ? sharedLevel : curLevel; }
     // The level's own position of screen number `s` (0 or less for borrowed numbers).

@@ -3,6 +3,7 @@
 #include "rom/Counts.h"
 #include "rom/LevelKeys.h"
 #include "rom/ObjectTablesReader.h"
+#include "rom/RomLayout.h"
 #include "rom/ScreenDecoder.h"
 
 #include <charconv>
@@ -30,9 +31,9 @@ void loadROM(const RomImage& image, kiv::ConfigFile& kivLevel) {
 
 bool CheckDupScreen(const kiv::ConfigFile& kivLevel, const std::string& level,
                     const std::string& screen) {
-    if (level.empty() || level.back() != '1')
+    if (!isFirstLevelOfWorld(level))
         return false;
-    const std::string secondLevel = level.substr(0, 1) + "2";
+    const std::string secondLevel(secondLevelOfWorld(level));
     const int count = shownScreenCount(kivLevel, secondLevel);
     for (int k = 1; k <= count; ++k)
         if (kivLevel.GetValue(screenKey(secondLevel, k)) == screen)

@@ -17,8 +17,8 @@ void loadROM(const std::string& path, kiv::ConfigFile& kivLevel);
 // The same for an image already in memory.
 void loadROM(const RomImage& image, kiv::ConfigFile& kivLevel);
 
-// True when `level` is the first level of a world ("11", "21", ...) and `screen` is one of the
-// screen references listed by the second level of the same world.
+// True when `level` is the first level of a world and `screen` is one of the screen references
+// listed by the second level of the same world.
 bool CheckDupScreen(const kiv::ConfigFile& kivLevel, const std::string& level,
                     const std::string& screen);
 

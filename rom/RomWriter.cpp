@@ -15,12 +15,6 @@ namespace rom {
 
 namespace {
 
-constexpr const char* LineBreak = "\r\n";
-constexpr const char* NothingWritten = "Nothing was written.";
-
-// How a refusal names each region; the report names it as Region::name does.
-constexpr std::array<std::string_view, 3> RefusalNames = {"world 1", "world 2 and 4", "world 3"};
-
 const LevelTable& levelTable(std::string_view level) {
     return *std::find_if(LevelTables.begin(), LevelTables.end(),
                          [&](const LevelTable& t) { return t.level == level; });
@@ -63,19 +57,18 @@ void writePointerTable(std::vector<uint8_t>& image, const kiv::ConfigFile& kivLe
 bool writeRegion(std::vector<uint8_t>& image, const kiv::ConfigFile& kivLevel,
                  kiv::ConfigFile& kivSave, const Region& region, SectionsWritten& written) {
     const SaveBuffer saveBuffer = encodeRegion(region, kivLevel, kivSave);
-    const long used = static_cast<long>(saveBuffer.size()) - 1;
-    if (used > region.budget) {
+    RegionWrite& result = written.regions[region.section];
+    result.used = static_cast<long>(saveBuffer.size()) - 1;
+    result.budget = region.budget;
+    if (result.used > region.budget) {
+        result.status = RegionWrite::Status::Refused;
         written.refused = true;
-        written.refusal =
-            cat({"Unable to save ROM as data usage for ", RefusalNames[region.section],
-                 " is: ", formatCount(used), " out of ", formatCount(region.budget)});
         return false;
     }
     put(image, region.dataOffset, saveBuffer);
-    for (int i = 0; i < region.levelCount; ++i)
-        writePointerTable(image, kivLevel, kivSave, levelTable(region.levels[i]));
-    written.report += cat({"Data written for ", region.name, " (", formatCount(used),
-                           " used out of ", formatCount(region.budget), " bytes)", LineBreak});
+    for (std::string_view level : region.levels())
+        writePointerTable(image, kivLevel, kivSave, levelTable(level));
+    result.status = RegionWrite::Status::Written;
     return true;
 }
 
@@ -98,17 +91,24 @@ SectionsWritten writeSections(std::vector<uint8_t>& image, const kiv::ConfigFile
             return written;
     if (sectionChanged[SectionEnemies]) {
         writeEnemies(image, kivLevel);
-        written.report += cat({"Enemy data written", LineBreak});
+        written.enemies = true;
     }
     if (sectionChanged[SectionPowerUps]) {
         put(image, PowerUpFirst, savePowerUps(kivLevel));
-        written.report += cat({"Power-up data written", LineBreak});
+        written.powerUps = true;
     }
     if (sectionChanged[SectionPipes]) {
         put(image, PipeFirst, savePipes(kivLevel));
-        written.report += "Pipe data written";
+        written.pipes = true;
     }
     return written;
+}
+
+int SectionsWritten::refusedRegion() const {
+    for (size_t i = 0; i < regions.size(); ++i)
+        if (regions[i].status == RegionWrite::Status::Refused)
+            return static_cast<int>(i);
+    return -1;
 }
 
 SaveOutcome saveROM(const std::string& romFile, const std::string& outPath,
@@ -117,18 +117,15 @@ SaveOutcome saveROM(const std::string& romFile, const std::string& outPath,
     SaveOutcome outcome;
     try {
         std::vector<uint8_t> image = readWholeFile(romFile);
-        const SectionsWritten written = writeSections(image, kivLevel, kivSave, sectionChanged);
-        outcome.report = written.report;
-        if (written.refused) {
+        outcome.sections = writeSections(image, kivLevel, kivSave, sectionChanged);
+        if (outcome.sections.refused) {
             // A half-saved image would look like a finished one, so a refusal writes nothing
             // and any file at the output path keeps its bytes.
             outcome.kind = SaveOutcome::Kind::Refused;
-            outcome.message = cat({written.refusal, LineBreak, LineBreak, NothingWritten});
             return outcome;
         }
         replaceFile(outPath, image);
         outcome.kind = SaveOutcome::Kind::Saved;
-        outcome.message = cat({"ROM saved: ", outPath, LineBreak, LineBreak, written.report});
     } catch (const kiv::Error& e) {
         outcome = SaveOutcome{};
         outcome.errorNumber = e.number();
@@ -148,19 +145,6 @@ std::string proposeSaveName(const std::string& romFile) {
         if (!std::filesystem::exists(candidate, ec))
             return candidate;
     }
-}
-
-std::string formatCount(long n) {
-    if (n == 0)
-        return "";
-    const std::string digits = num(n < 0 ? -n : n);
-    std::string out = n < 0 ? "-" : "";
-    for (size_t i = 0; i < digits.size(); ++i) {
-        if (i > 0 && (digits.size() - i) % 3 == 0)
-            out += ',';
-        out += digits[i];
-    }
-    return out;
 }
 
 } // namespace rom

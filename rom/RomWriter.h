@@ -11,14 +11,33 @@
 
 namespace rom {
 
-// What a save came to. The texts are the ones the user sees.
+// What became of one save region in a save.
+struct RegionWrite {
+    enum class Status { NotWritten, Written, Refused };
+    Status status = Status::NotWritten;
+    long used = 0;   // Written, Refused: bytes of the region's screens - 1, as budgets count
+    long budget = 0; // Written, Refused
+    bool operator==(const RegionWrite&) const = default;
+};
+
+// What writing the flagged sections into an image came to. A region over its budget stops the
+// writing: it is Refused, the regions after it and the object tables are not written, and the
+// image holds the sections written before it.
+struct SectionsWritten {
+    std::array<RegionWrite, 3> regions{}; // by Region::section
+    bool enemies = false;
+    bool powerUps = false;
+    bool pipes = false;
+    bool refused = false;
+    int refusedRegion() const; // its section, or -1
+};
+
+// What a save came to; the front ends word it for the user.
 struct SaveOutcome {
     enum class Kind { Saved, Refused, Failed };
     Kind kind = Kind::Failed;
-    std::string report;      // Saved: "Data written for world 1 (...)" lines
-    std::string message;     // Saved: "ROM saved: ..." text; Refused: "Unable to save ROM as ..."
-                             // followed by "Nothing was written."
-    int32_t errorNumber = 0; // Failed
+    SectionsWritten sections;     // Saved, Refused: what went into the image
+    int32_t errorNumber = 0;      // Failed
     std::string errorDescription; // Failed
 };
 
@@ -30,14 +49,6 @@ SaveOutcome saveROM(const std::string& romFile, const std::string& outPath,
                     const kiv::ConfigFile& kivLevel, kiv::ConfigFile& kivSave,
                     const SectionFlags& sectionChanged);
 
-// What writing the flagged sections into an image came to. A region over its budget stops the
-// writing: `refusal` then holds its message and the image the sections written before it.
-struct SectionsWritten {
-    bool refused = false;
-    std::string report;
-    std::string refusal;
-};
-
 // Re-encodes the flagged sections into `image` (at least RomSize bytes) in the save's order:
 // world 1, worlds 2 and 4, world 3, enemies, power-ups, pipes. Throws kiv::Error for a value that
 // cannot be encoded; `image` may then be partly written.
@@ -46,8 +57,5 @@ SectionsWritten writeSections(std::vector<uint8_t>& image, const kiv::ConfigFile
 
 // The first "<romFile without extension>_tw_N.gb" that names no existing file.
 std::string proposeSaveName(const std::string& romFile);
-
-// The "#,###" number format: thousands grouped with ",", 0 shown as nothing.
-std::string formatCount(long n);
 
 } // namespace rom

@@ -149,7 +149,7 @@ int32_t GenkivSave(const kiv::ConfigFile& kivLevel, kiv::ConfigFile& kivSave,
         // The second level of the world encodes this screen later and takes over its ScreenRef,
         // but only when it holds a design of it: a second level that merely lists the screen
         // encodes nothing, and this level's pointers would name whatever is encoded next.
-        const std::string secondLevel = cat({level.substr(0, 1), "2"});
+        const std::string_view secondLevel = secondLevelOfWorld(level);
         if (!CheckDupScreen(kivLevel, level, ref) ||
             kivLevel.GetValue(markerKey(secondLevel, ref)) != "Y")
             screenData(kivLevel, level, ref, saveBuffer);
@@ -163,9 +163,8 @@ SaveBuffer encodeRegion(const Region& region, const kiv::ConfigFile& kivLevel,
     SaveBuffer saveBuffer;
     saveBuffer.reserve(static_cast<size_t>(region.budget) + 1);
     int32_t screenRef = region.dataBase;
-    for (int i = 0; i < region.levelCount; ++i)
-        screenRef =
-            GenkivSave(kivLevel, kivSave, std::string(region.levels[i]), screenRef, saveBuffer);
+    for (std::string_view level : region.levels())
+        screenRef = GenkivSave(kivLevel, kivSave, std::string(level), screenRef, saveBuffer);
     return saveBuffer;
 }
 

@@ -101,9 +101,6 @@ bool isSkyLevel(std::string_view level) {
 bool repeatsScreen(std::string_view level) {
     return level == "13" || level == "31" || level == "33" || level == "43";
 }
-bool isSecondLevel(std::string_view level) {
-    return level[1] == '2';
-}
 
 // Where the screen that both levels of a world list stands in each playing order.
 constexpr int SharedFromPosition = 6; // of the first level
@@ -139,7 +136,7 @@ private:
                 plan.order.push_back(newLabel());
             if (repeatsScreen(table.level)) // the third screen from the end comes back two later
                 plan.order[table.screens - 3] = plan.order[table.screens - 5];
-            if (isSecondLevel(table.level))
+            if (isSecondLevelOfWorld(table.level))
                 plan.order[SharedToPosition - 1] = firstLevelOf(plan).order[SharedFromPosition - 1];
             plans_.push_back(std::move(plan));
         }

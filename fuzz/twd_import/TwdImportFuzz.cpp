@@ -66,8 +66,8 @@ std::string designOwner(const kiv::ConfigFile& doc, std::string_view level,
                         const std::string& ref) {
     const rom::Region& region = regionOf(level);
     std::string owner;
-    for (int i = 0; i < region.levelCount; ++i) {
-        const std::string other(region.levels[i]);
+    for (std::string_view view : region.levels()) {
+        const std::string other(view);
         if (doc.GetValue(rom::markerKey(other, ref)) == "Y" && lists(doc, other, ref))
             owner = other;
     }
@@ -189,7 +189,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const bool overBudget = usage.overBudget(0) || usage.overBudget(1) || usage.overBudget(2);
     check(written.refused == overBudget);
     if (written.refused) {
-        check(!written.refusal.empty());
+        // The save stops at the first region the data usage check finds over its budget.
+        const int region = written.refusedRegion();
+        check(written.regions[region].used == usage.used[region] && usage.overBudget(region));
+        for (int before = 0; before < region; ++before)
+            check(!usage.overBudget(before));
         return 0;
     }
 

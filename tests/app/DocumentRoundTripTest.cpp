@@ -61,9 +61,9 @@ kiv::ConfigFile expectedAfterSave(const kiv::ConfigFile& edited) {
     expected.WriteAll(edited.GetAll());
     for (std::string_view view : rom::Levels) {
         const std::string level(view);
-        if (level.back() != '1')
+        if (!rom::isFirstLevelOfWorld(level))
             continue;
-        const std::string second = level.substr(0, 1) + "2";
+        const std::string second(rom::secondLevelOfWorld(level));
         const int count = std::stoi(edited.GetValue(rom::screensKey(level)));
         for (int k = 1; k <= count; ++k) {
             const std::string ref = edited.GetValue(rom::screenKey(level, k));

@@ -4,6 +4,7 @@
 #include "editor/PictureLibrary.h"
 #include "editor/ScreenEditor.h"
 #include "rom/LevelKeys.h"
+#include "rom/RomLayout.h"
 #include "tests/editor/EditorFixture.h"
 #include "tests/support/SampleWorkspace.h"
 #include "tests/support/ScriptedDialogs.h"
@@ -70,7 +71,7 @@ private slots:
         for (int index = 0; index < cmbLevel()->count(); ++index) {
             cmbLevel()->setCurrentIndex(index);
             const std::string level(editor->level().key());
-            const std::string second = level.substr(0, 1) + "2";
+            const std::string second(rom::secondLevelOfWorld(level));
             QSet<QString> listedBySecond;
             for (int k = 1; k <= std::stoi(doc().GetValue(rom::screensKey(second))); ++k)
                 listedBySecond << QString::fromStdString(doc().GetValue(rom::screenKey(second, k)));
@@ -82,7 +83,7 @@ private slots:
                 else
                     cmbScreen()->setCurrentIndex(position);
                 const QString ref = cmbScreen()->currentText();
-                const bool shared = level.back() == '1' && listedBySecond.contains(ref);
+                const bool shared = rom::isFirstLevelOfWorld(level) && listedBySecond.contains(ref);
                 QCOMPARE(dialogs.messages().size(), shared ? 1 : 0);
                 if (shared) {
                     const QString naming =

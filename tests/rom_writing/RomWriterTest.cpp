@@ -52,20 +52,29 @@ protected:
     kiv::ConfigFile scratch;
 };
 
-// The report of a save of every section of the sample ROM made with seed 1.
-const std::string SampleReport =
-    "Data written for world 1 (4,067 used out of 5,847 bytes)\r\n"
-    "Data written for worlds 2 and 4 (7,153 used out of 10,544 bytes)\r\n"
-    "Data written for world 3 (3,186 used out of 4,426 bytes)\r\n"
-    "Enemy data written\r\nPower-up data written\r\nPipe data written";
+using Status = RegionWrite::Status;
+
+// Every region as it is written, and whether each object table is.
+void expectWritten(const SectionsWritten& written, const std::array<RegionWrite, 3>& regions,
+                   bool tables) {
+    EXPECT_EQ(written.regions, regions);
+    EXPECT_EQ(written.enemies, tables);
+    EXPECT_EQ(written.powerUps, tables);
+    EXPECT_EQ(written.pipes, tables);
+}
 
 TEST_F(Saving, EverySectionOfALoadedSampleGivesTheSameImage) {
     const SaveOutcome outcome = save(AllSections);
 
     ASSERT_EQ(outcome.kind, SaveOutcome::Kind::Saved) << outcome.errorDescription;
     EXPECT_EQ(readBytes(outFile), original);
-    EXPECT_EQ(outcome.report, SampleReport);
-    EXPECT_EQ(outcome.message, "ROM saved: " + outFile + "\r\n\r\n" + SampleReport);
+    // The sample ROM made with seed 1 fills its regions to these figures.
+    expectWritten(outcome.sections,
+                  {{{Status::Written, 4067, 5847},
+                    {Status::Written, 7153, 10544},
+                    {Status::Written, 3186, 4426}}},
+                  true);
+    EXPECT_FALSE(outcome.sections.refused);
 }
 
 TEST_F(Saving, OtherSamplesAlsoComeBackUnchanged) {
@@ -88,8 +97,7 @@ TEST_F(Saving, WithoutFlagsTheOutputIsACopyOfTheOpenedFile) {
 
     ASSERT_EQ(outcome.kind, SaveOutcome::Kind::Saved);
     EXPECT_EQ(readBytes(outFile), original);
-    EXPECT_EQ(outcome.report, "");
-    EXPECT_EQ(outcome.message, "ROM saved: " + outFile + "\r\n\r\n");
+    expectWritten(outcome.sections, {}, false);
 }
 
 TEST_F(Saving, OntoTheOpenedFileReplacesIt) {
@@ -193,7 +201,7 @@ TEST_F(Saving, RandomDesignsReadBackAsTheyWereSaved) {
         SCOPED_TRACE(seed);
         randomizeScreens(doc, seed);
         const SaveOutcome outcome = save(flags({SectionWorld1, SectionWorlds2And4, SectionWorld3}));
-        ASSERT_EQ(outcome.kind, SaveOutcome::Kind::Saved) << outcome.message;
+        ASSERT_EQ(outcome.kind, SaveOutcome::Kind::Saved) << outcome.errorDescription;
         kiv::ConfigFile reloaded;
         loadROM(outFile, reloaded);
         for (std::string_view levelView : Levels) {
@@ -239,7 +247,7 @@ TEST_F(Saving, AWorldMayTakeOneByteMoreThanItsBudget) {
     const SaveOutcome outcome = save(flags({SectionWorld1}));
 
     ASSERT_EQ(outcome.kind, SaveOutcome::Kind::Saved) << outcome.errorDescription;
-    EXPECT_EQ(outcome.report, "Data written for world 1 (5,847 used out of 5,847 bytes)\r\n");
+    expectWritten(outcome.sections, {{{Status::Written, 5847, 5847}, {}, {}}}, false);
     kiv::ConfigFile reloaded;
     loadROM(outFile, reloaded);
     EXPECT_EQ(screenCells(reloaded, "11", reloaded.GetValue("Screen_11_17")),
@@ -259,13 +267,18 @@ TEST_F(Saving, ARefusedSaveWritesNothing) {
     struct Case {
         const char* name;
         std::function<void(kiv::ConfigFile&)> overfill;
-        std::string message;
+        std::array<RegionWrite, 3> regions;
+        int refused;
     };
     const Case cases[] = {
-        {"world 1", [](kiv::ConfigFile& d) { setWorld1Size(d, 5849 - 40); },
-         "Unable to save ROM as data usage for world 1 is: 5,848 out of 5,847"},
-        {"worlds 2 and 4 after a written world 1", overfillWorlds2And4,
-         "Unable to save ROM as data usage for world 2 and 4 is: 13,832 out of 10,544"},
+        {"world 1",
+         [](kiv::ConfigFile& d) { setWorld1Size(d, 5849 - 40); },
+         {{{Status::Refused, 5848, 5847}, {}, {}}},
+         SectionWorld1},
+        {"worlds 2 and 4 after a written world 1",
+         overfillWorlds2And4,
+         {{{Status::Written, 4069, 5847}, {Status::Refused, 13832, 10544}, {}}},
+         SectionWorlds2And4},
     };
     for (const Case& c : cases) {
         for (const bool existing : {false, true}) {
@@ -279,7 +292,9 @@ TEST_F(Saving, ARefusedSaveWritesNothing) {
             const SaveOutcome outcome = saveROM(romFile, outFile, edited, scratch, AllSections);
 
             ASSERT_EQ(outcome.kind, SaveOutcome::Kind::Refused);
-            EXPECT_EQ(outcome.message, c.message + "\r\n\r\nNothing was written.");
+            expectWritten(outcome.sections, c.regions, false);
+            EXPECT_TRUE(outcome.sections.refused);
+            EXPECT_EQ(outcome.sections.refusedRegion(), c.refused);
             if (existing)
                 EXPECT_EQ(readBytes(outFile), (std::vector<uint8_t>{1, 2, 3}));
             else
@@ -388,16 +403,6 @@ TEST(SaveName, KeepsAPathWithoutAPointWhole) {
     EXPECT_EQ(proposeSaveName(folder.path("v1.2/game")), folder.path("v1.2/game_tw_1.gb"));
     EXPECT_EQ(proposeSaveName(folder.path("v1.2/game.rom.gb")),
               folder.path("v1.2/game.rom_tw_1.gb"));
-}
-
-TEST(CountFormat, GroupsThousandsAndShowsZeroAsNothing) {
-    EXPECT_EQ(formatCount(0), "");
-    EXPECT_EQ(formatCount(7), "7");
-    EXPECT_EQ(formatCount(999), "999");
-    EXPECT_EQ(formatCount(5847), "5,847");
-    EXPECT_EQ(formatCount(10544), "10,544");
-    EXPECT_EQ(formatCount(1234567), "1,234,567");
-    EXPECT_EQ(formatCount(-1), "-1");
 }
 
 } // namespace

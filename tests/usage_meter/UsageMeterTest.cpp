@@ -2,6 +2,7 @@
 #include "app/frmTW.h"
 #include "editor/PictureBox.h"
 #include "editor/ScreenEditor.h"
+#include "messages/CodecMessages.h"
 #include "rom/DataUsage.h"
 #include "rom/LevelKeys.h"
 #include "rom/RomWriter.h"
@@ -32,7 +33,7 @@ constexpr int Regions = 3;
 const char* const Captions[Regions] = {"World 1", "Worlds 2 & 4", "World 3"};
 
 QString figure(long n) {
-    return n == 0 ? QStringLiteral("0") : QString::fromStdString(rom::formatCount(n));
+    return n == 0 ? QStringLiteral("0") : QString::fromStdString(messages::formatCount(n));
 }
 
 } // namespace
