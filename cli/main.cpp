@@ -158,8 +158,7 @@ int runUsage(const Args& args) {
     try {
         kiv::ConfigFile kivSave;
         std::cout << messages::dataUsageText(rom::dataUsage(document.kivLevel(), kivSave), LineBreak)
-                  << '
-';
+                  << '\n';
     } catch (const kiv::Error& e) {
         return fail("Unable to check the data usage of '" + path + "' - " + e.description() + ", " +
                     std::to_string(e.number()));

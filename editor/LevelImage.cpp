@@ -52,8 +52,7 @@ private:
                 continue;
             const QImage picture = enemyPicture(
                 pictures, rom::leadingHex(doc.GetValue(rom::enemyKey(level, "type", k))));
-            const QString position =
-                QString::fromStdString(doc.GetValue(rom::enemyKey(level, "y", k)));
+            const int position = rom::leadingHex(doc.GetValue(rom::enemyKey(level, "y", k)));
             const double x = rom::leadingNumber(doc.GetValue(rom::enemyKey(level, "x", k)));
             painter.drawImage(marks::enemyTopLeft(picture, x, position), picture);
         }

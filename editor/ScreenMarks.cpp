@@ -1,7 +1,5 @@
 #include "editor/ScreenMarks.h"
 
-#include "rom/Numbers.h"
-
 #include <QtMath>
 
 namespace marks {
@@ -19,16 +17,11 @@ int cells(double units) {
     return qRound(Cell * units);
 }
 
-int hexDigit(QChar c) {
-    return rom::leadingHex(QString(c).toStdString());
-}
-
 } // namespace
 
-QPoint enemyTopLeft(const QImage& picture, double x, const QString& positionByte) {
-    const QString y = positionByte.rightJustified(2, QLatin1Char('0'));
-    const int high = hexDigit(y.front());
-    const int row = hexDigit(y.back());
+QPoint enemyTopLeft(const QImage& picture, double x, int positionByte) {
+    const int high = (positionByte >> 4) & 0xF;
+    const int row = positionByte & 0xF;
     // A byte with bit 5 set is neither shifted nor moved down.
     const bool plain = (high & 2) != 0;
     const int pixelX = qRound(EnemyStep * x) + (plain ? 0 : HalfCell * (high >> 2));

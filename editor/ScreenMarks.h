@@ -16,10 +16,10 @@ inline const QColor PowerUpColor(0, 128, 255);
 inline const QColor PipeColor(132, 255, 0);
 
 // The top-left pixel of an enemy's `picture` for an enemy at `x` (in units of two cells) with
-// the position byte `positionByte` (hexadecimal text): the low digit is the cell row, bit 4
-// puts it sixteen rows lower and bits 6 and 7 shift it right by half cells, unless bit 5 is set.
-// The picture's bottom edge lies on the top of the row above the enemy's row.
-QPoint enemyTopLeft(const QImage& picture, double x, const QString& positionByte);
+// the position byte `positionByte`: the low nibble is the cell row, bit 4 puts it sixteen rows
+// lower and bits 6 and 7 shift it right by half cells, unless bit 5 is set. The picture's bottom
+// edge lies on the top of the row above the enemy's row.
+QPoint enemyTopLeft(const QImage& picture, double x, int positionByte);
 
 // A full-height bar one cell wide over column `x`.
 QRect powerUpBar(double x);

@@ -172,7 +172,7 @@ QImage EnemiesTab::Tab2GetEnemyPicture(const QString& eType) const {
 
 QPoint EnemiesTab::Tab2EnemyCoordinates(const QImage& picture, rom::Field eX, rom::Field eY) {
     // A missing field places the enemy as a zero does.
-    return marks::enemyTopLeft(picture, eX.value_or(0), hexText(eY.value_or(0)));
+    return marks::enemyTopLeft(picture, eX.value_or(0), eY.value_or(0));
 }
 
 void EnemiesTab::lvEnemies_ItemClick(int row) {

@@ -30,18 +30,14 @@ namespace {
 constexpr int PreviewColumns = 3;
 const QSize TabFrameSize(281, 489);
 
-rom::LevelId levelOf(const ScreenNumbering& numbering) {
-    return rom::LevelId::fromKey(numbering.curLevel).value_or(rom::LevelId::at(0));
-}
-
 } // namespace
 
 frmScreenManager::frmScreenManager(Workspace& workspace, ManagerChanges& changes,
                                    ScreenEditor& mainEditor, const PictureLibrary& pictures,
                                    QWidget* parent)
     : QDialog(parent), ws(workspace), changes(changes), mainEditor(mainEditor), pictures(pictures),
-      numbering(ScreenNumbering::forLevel(rom::levelFromText(sm::ss(mainEditor.levelText())))),
-      level(levelOf(numbering)), topScreen(numbering.firstScreen) {
+      numbering(ScreenNumbering::forLevel(std::string(mainEditor.level().key()))),
+      level(mainEditor.level()), topScreen(numbering.firstScreen) {
     buildWindow();
     Form_Load();
 }

@@ -110,7 +110,7 @@ private slots:
         QVERIFY(!enemy.isNull());
 
         const QImage marked = levelImage(doc, pictures, "11", true);
-        const QPoint at = marks::enemyTopLeft(enemy, 1, QStringLiteral("C9"));
+        const QPoint at = marks::enemyTopLeft(enemy, 1, 0xC9);
         QCOMPARE(at, QPoint(32 + 24, 16 * 9 - 16 - enemy.height()));
         const QPoint inside(enemy.width() / 2, enemy.height() - 1);
         QCOMPARE(marked.pixel(QPoint(320, 0) + at + inside), enemy.pixel(inside));
