@@ -17,8 +17,10 @@
 #include <charconv>
 #include <cstdio>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
 namespace {
@@ -55,6 +57,22 @@ int failFile(std::string_view what, const std::string& file, const kiv::Error& e
                 e.description() + ", " + std::to_string(e.number()));
 }
 
+// Runs one file step of a command, which either throws kiv::Error or returns nothing, or returns a
+// refusal ("" for none). Gives the exit code of a failed or refused step, or nothing.
+template <typename Step>
+std::optional<int> fileStep(std::string_view what, const std::string& file, Step step) {
+    try {
+        if constexpr (std::is_void_v<decltype(step())>) {
+            step();
+        } else if (const std::string refusal = step(); !refusal.empty()) {
+            return fail(refusal);
+        }
+    } catch (const kiv::Error& e) {
+        return failFile(what, file, e);
+    }
+    return std::nullopt;
+}
+
 int wrongUsage(const std::string& why) {
     std::cerr << "tarnwick-cli: " << why << "\n\n" << Usage;
     return ExitUsage;
@@ -79,11 +97,9 @@ int runSample(const Args& args) {
     } else if (args.size() != 2) {
         return wrongUsage("sample takes an output file and an optional --seed N.");
     }
-    try {
-        rom::replaceFile(args[1], rom::makeSampleRom(seed));
-    } catch (const kiv::Error& e) {
-        return failFile("write", args[1], e);
-    }
+    if (auto failed = fileStep("write", args[1],
+                               [&] { rom::replaceFile(args[1], rom::makeSampleRom(seed)); }))
+        return *failed;
     std::cout << "Sample ROM written: " << args[1] << " (seed " << seed << ")\n";
     return 0;
 }
@@ -92,16 +108,10 @@ int runExport(const Args& args) {
     if (args.size() != 3)
         return wrongUsage("export takes a ROM file and an output file.");
     rom::LevelDocument document;
-    try {
-        document.loadROM(args[1]);
-    } catch (const kiv::Error& e) {
-        return failFile("load", args[1], e);
-    }
-    try {
-        document.exportFile(args[2]);
-    } catch (const kiv::Error& e) {
-        return failFile("export", args[2], e);
-    }
+    if (auto failed = fileStep("load", args[1], [&] { document.loadROM(args[1]); }))
+        return *failed;
+    if (auto failed = fileStep("export", args[2], [&] { document.exportFile(args[2]); }))
+        return *failed;
     std::cout << "Level data exported: " << args[2] << '\n';
     return 0;
 }
@@ -110,18 +120,11 @@ int runBuild(const Args& args) {
     if (args.size() != 4)
         return wrongUsage("build takes a ROM file, a level-data file and an output file.");
     rom::LevelDocument document;
-    try {
-        document.loadROM(args[1]);
-    } catch (const kiv::Error& e) {
-        return failFile("load", args[1], e);
-    }
-    try {
-        // The window's Import takes files the same way, so both refuse the same files.
-        if (const std::string refusal = document.importFile(args[2]); !refusal.empty())
-            return fail(refusal);
-    } catch (const kiv::Error& e) {
-        return failFile("import", args[2], e);
-    }
+    if (auto failed = fileStep("load", args[1], [&] { document.loadROM(args[1]); }))
+        return *failed;
+    // The window's Import takes files the same way, so both refuse the same files.
+    if (auto failed = fileStep("import", args[2], [&] { return document.importFile(args[2]); }))
+        return *failed;
     // The import marked every section, so the whole document is written.
     kiv::ConfigFile kivSave;
     const rom::SaveOutcome outcome =
@@ -144,20 +147,16 @@ int runUsage(const Args& args) {
         return wrongUsage("usage takes one ROM or level-data file.");
     const std::string& path = args[1];
     rom::LevelDocument document;
-    try {
-        if (endsWithTwd(path)) {
-            // Measured only once it passed the same import check as build and the window.
-            if (const std::string refusal = document.importFile(path); !refusal.empty())
-                return fail(refusal);
-        } else {
-            document.loadROM(path);
-        }
-    } catch (const kiv::Error& e) {
-        return failFile(endsWithTwd(path) ? "import" : "load", path, e);
-    }
+    // Level data is measured only once it passed the same import check as build and the window.
+    const std::optional<int> failed =
+        endsWithTwd(path) ? fileStep("import", path, [&] { return document.importFile(path); })
+                          : fileStep("load", path, [&] { document.loadROM(path); });
+    if (failed)
+        return *failed;
     try {
         kiv::ConfigFile kivSave;
-        std::cout << messages::dataUsageText(rom::dataUsage(document.kivLevel(), kivSave), LineBreak)
+        std::cout << messages::dataUsageText(rom::dataUsage(document.kivLevel(), kivSave),
+                                             LineBreak)
                   << '\n';
     } catch (const kiv::Error& e) {
         return fail("Unable to check the data usage of '" + path + "' - " + e.description() + ", " +
