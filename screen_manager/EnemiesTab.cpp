@@ -93,13 +93,9 @@ EnemiesTab::EnemiesTab(const rom::Catalogue& catalogue, const PictureLibrary& pi
     grid->addWidget(cmbY, 4, 1);
     grid->setRowStretch(0, 1);
 
-    connect(lvEnemies->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
-        const int row = sm::selectedRow(*lvEnemies);
-        if (row >= 0)
-            lvEnemies_ItemClick(row);
-        else
-            noRowSelected();
-    });
+    sm::followSelection(
+        *lvEnemies, this, [this](int row) { lvEnemies_ItemClick(row); },
+        [this] { noRowSelected(); });
     connect(cmbType, &ChoiceBox::changed, this, &EnemiesTab::cmbType_Click);
     connect(chkHard, &QCheckBox::toggled, this, &EnemiesTab::chkHard_Click);
     connect(cmbScreen, &ChoiceBox::changed, this, &EnemiesTab::cmbScreen_Click);
@@ -114,10 +110,7 @@ void EnemiesTab::addScreenNumber(int number) {
 void EnemiesTab::fillList(std::vector<EnemyRecord> records) {
     table->setRecords(std::move(records));
     Tab2SortMainList();
-    QStringList descriptions;
-    for (const rom::CatalogueEntry& kind : catalogue.enemies())
-        descriptions << qs(kind.description);
-    cmbType->addChoices(descriptions);
+    cmbType->addChoices(sm::descriptionsOf(catalogue.enemies()));
 }
 
 void EnemiesTab::Tab2SortMainList() {

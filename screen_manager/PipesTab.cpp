@@ -93,13 +93,8 @@ PipesTab::PipesTab(QWidget* parent) : QFrame(parent) {
     }
     grid->setRowStretch(0, 1);
 
-    connect(lvPipes->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
-        const int selected = sm::selectedRow(*lvPipes);
-        if (selected >= 0)
-            lvPipes_ItemClick(selected);
-        else
-            noRowSelected();
-    });
+    sm::followSelection(
+        *lvPipes, this, [this](int row) { lvPipes_ItemClick(row); }, [this] { noRowSelected(); });
     connect(cmbEntry, &ChoiceBox::changed, this, &PipesTab::cmbEntry_Click);
     connect(cmbEntryX, &ChoiceBox::changed, this, &PipesTab::cmbEntryX_Click);
     connect(cmbBonus, &ChoiceBox::changed, this, &PipesTab::cmbBonus_Click);

@@ -85,13 +85,9 @@ PowerUpsTab::PowerUpsTab(const ScreenNumbering& numbering, const rom::Catalogue&
     grid->addWidget(cmbXP, 4, 1);
     grid->setRowStretch(0, 1);
 
-    connect(lvPowerups->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
-        const int row = sm::selectedRow(*lvPowerups);
-        if (row >= 0)
-            lvPowerups_ItemClick(row);
-        else
-            noRowSelected();
-    });
+    sm::followSelection(
+        *lvPowerups, this, [this](int row) { lvPowerups_ItemClick(row); },
+        [this] { noRowSelected(); });
     connect(cmbTypeP, &ChoiceBox::changed, this, &PowerUpsTab::cmbTypeP_Click);
     connect(cmbLevelP, &ChoiceBox::changed, this, &PowerUpsTab::cmbLevelP_Click);
     connect(cmbScreenP, &ChoiceBox::changed, this, &PowerUpsTab::cmbScreenP_Click);
@@ -101,10 +97,7 @@ PowerUpsTab::PowerUpsTab(const ScreenNumbering& numbering, const rom::Catalogue&
 void PowerUpsTab::fillList(std::vector<PowerUpRecord> records) {
     table->setRecords(std::move(records));
     Tab3SortMainList();
-    QStringList descriptions;
-    for (const rom::CatalogueEntry& kind : catalogue.powerUps())
-        descriptions << qs(kind.description);
-    cmbTypeP->addChoices(descriptions);
+    cmbTypeP->addChoices(sm::descriptionsOf(catalogue.powerUps()));
 }
 
 void PowerUpsTab::Tab3SortMainList() {

@@ -37,6 +37,25 @@ int selectedRow(const QTreeView& list) {
     return cells.isEmpty() ? -1 : cells.first().row();
 }
 
+void followSelection(QTreeView& list, QObject* receiver, std::function<void(int)> onRow,
+                     std::function<void()> onNone) {
+    QObject::connect(list.selectionModel(), &QItemSelectionModel::selectionChanged, receiver,
+                     [&list, onRow = std::move(onRow), onNone = std::move(onNone)] {
+                         const int row = selectedRow(list);
+                         if (row >= 0)
+                             onRow(row);
+                         else
+                             onNone();
+                     });
+}
+
+QStringList descriptionsOf(const std::vector<rom::CatalogueEntry>& entries) {
+    QStringList descriptions;
+    for (const rom::CatalogueEntry& entry : entries)
+        descriptions << QString::fromStdString(entry.description);
+    return descriptions;
+}
+
 void selectQuietly(QTreeView& list, int row) {
     {
         const QSignalBlocker quiet(list.selectionModel());

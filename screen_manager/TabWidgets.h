@@ -1,15 +1,18 @@
 #pragma once
 
+#include "rom/Catalogue.h"
 #include "screen_manager/RecordTable.h"
 
 #include <QStringList>
 
+#include <functional>
 #include <utility>
 #include <vector>
 
 class ChoiceBox;
 class QAbstractItemModel;
 class QLabel;
+class QObject;
 class QPushButton;
 class QTreeView;
 class QWidget;
@@ -34,6 +37,13 @@ QTreeView* makeListView(const QString& objectName, RecordTable<Record>& model, Q
 int selectedRow(const QTreeView& list);
 // Makes `row` current and selected without announcing the change.
 void selectQuietly(QTreeView& list, int row);
+// Calls `onRow` with the selected row whenever the selection changes, or `onNone` when no row is
+// left selected.
+void followSelection(QTreeView& list, QObject* receiver, std::function<void(int)> onRow,
+                     std::function<void()> onNone);
+
+// The descriptions of catalogue entries, in catalogue order, for a type box.
+QStringList descriptionsOf(const std::vector<rom::CatalogueEntry>& entries);
 
 using LabelledBox = std::pair<QLabel*, ChoiceBox*>;
 // A caption label whose access key moves to its drop-down box; both start disabled.
