@@ -65,6 +65,43 @@ class RecoveryTest : public QObject, public MainWindowFixture {
         QVERIFY(!ws().document().dataChanged());
     }
 
+    // Moves the first enemy of 1-1 in the Screen Manager, then closes it.
+    void changeAnEnemyInTheScreenManager() {
+        const std::string before = document();
+        bool driven = false;
+        QTimer::singleShot(0, [&driven] {
+            auto* sm = qobject_cast<frmScreenManager*>(QApplication::activeModalWidget());
+            if (!sm)
+                return;
+            sm->findChild<QTabBar*>()->setCurrentIndex(1);
+            auto* enemies = sm->findChild<QTreeView*>("lvEnemies");
+            enemies->setCurrentIndex(enemies->model()->index(0, 0));
+            chooseAnother(sm, "cmbX");
+            driven = true;
+            QTest::mouseClick(sm->findChild<QPushButton*>("cmdClose"), Qt::LeftButton);
+        });
+        QTest::mouseClick(window->editor()->managerButton(), Qt::LeftButton);
+        QVERIFY2(driven, "the Screen Manager was not shown as a modal window");
+        QVERIFY(document() != before);
+    }
+
+    // The copies of unusableCopyIsSetAsideAndReported.
+    QByteArray unusableCopy(const QString& kind) const {
+        const QByteArray levelData = QByteArray::fromStdString(editedDocument()) + "\r\n";
+        const auto named = [](const QString& rom) {
+            return "Recovery_Rom=" + QUrl::toPercentEncoding(rom) + "\r\n";
+        };
+        if (kind == "unreadable")
+            return "no store\r\n";
+        if (kind == "another ROM")
+            return levelData + named(path(QStringLiteral("other.gb")));
+        if (kind == "no ROM")
+            return levelData;
+        if (kind == "no level data")
+            return "Screens_12=7\r\n" + named(romPath);
+        return QByteArray(levelData).replace("Screens_11=", "Screens_11=9") + named(romPath);
+    }
+
 private slots:
     // Every copy these tests make lands in a folder of their own, never the user's.
     void initTestCase() {
@@ -91,6 +128,35 @@ private slots:
         QVERIFY(copy().read().problem.isEmpty());
     }
 
+    // The copy learns of a change wherever the document is shown again, whichever command made it.
+    void everyKindOfChangeIsKept_data() {
+        QTest::addColumn<QString>("change");
+        QTest::newRow("undo") << "undo";
+        QTest::newRow("Screen Manager") << "manager";
+        QTest::newRow("import") << "import";
+    }
+    void everyKindOfChangeIsKept() {
+        QFETCH(QString, change);
+        startWithRom();
+        window->show();
+        if (change == "undo") {
+            editByMouse();
+            QTRY_VERIFY_WITH_TIMEOUT(copy().exists(), CopyTimeoutMs);
+            QTest::mouseClick(window->editor()->findChild<QPushButton*>("cmdUndo"), Qt::LeftButton);
+            QCOMPARE(document(), romDocument());
+        } else if (change == "manager") {
+            changeAnEnemyInTheScreenManager();
+        } else {
+            dialogs->files << levelDataFile(QStringLiteral("levels.twd"), [](kiv::ConfigFile& doc) {
+                doc.WriteValue(rom::cellKey("12", doc.GetValue(rom::screenKey("12", 1)), 1, 2),
+                               "19");
+            });
+            action("mnuFileImport")->trigger();
+            QVERIFY(dialogs->messages().isEmpty());
+        }
+        QVERIFY(ws().document().dataChanged());
+        QTRY_COMPARE_WITH_TIMEOUT(copy().read().levelData.GetAll(), document(), CopyTimeoutMs);
+    }
     void copyGoesWhenTheWorkIsSavedOrGivenUp_data() {
         QTest::addColumn<QString>("step");
         QTest::newRow("Save As") << "save";
@@ -161,21 +227,6 @@ private slots:
         QTest::newRow("fails the import check")
             << "fails the check" << true
             << "the copy fails the import check - Subscript out of range: Screens_11";
-    }
-    QByteArray unusableCopy(const QString& kind) const {
-        const QByteArray levelData = QByteArray::fromStdString(editedDocument()) + "\r\n";
-        const auto named = [](const QString& rom) {
-            return "Recovery_Rom=" + QUrl::toPercentEncoding(rom) + "\r\n";
-        };
-        if (kind == "unreadable")
-            return "no store\r\n";
-        if (kind == "another ROM")
-            return levelData + named(path(QStringLiteral("other.gb")));
-        if (kind == "no ROM")
-            return levelData;
-        if (kind == "no level data")
-            return "Screens_12=7\r\n" + named(romPath);
-        return QByteArray(levelData).replace("Screens_11=", "Screens_11=9") + named(romPath);
     }
     void unusableCopyIsSetAsideAndReported() {
         QFETCH(QString, kind);
