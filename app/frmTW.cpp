@@ -1,6 +1,8 @@
 #include "app/frmTW.h"
 
 #include "app/GameGraphics.h"
+#include "app/RecoveryOffer.h"
+#include "app/RecoveryWriter.h"
 #include "app/UsageMeter.h"
 #include "app/VersionInfo.h"
 #include "editor/Dialogs.h"
@@ -39,6 +41,7 @@ QString qs(const std::string& text) {
 frmTW::frmTW(Dialogs& dialogs, QWidget* parent)
     : QMainWindow(parent), dialogs(dialogs),
       screenEditor(new ScreenEditor(ws, pictures, dialogs, this)), meter(new UsageMeter(this)),
+      recovery(new RecoveryWriter(ws, this)),
       gameGraphics(new GameGraphics(pictures, *screenEditor, this)) {
     setObjectName(QStringLiteral("frmTW"));
     setWindowTitle(Caption);
@@ -51,6 +54,9 @@ frmTW::frmTW(Dialogs& dialogs, QWidget* parent)
 
     connect(screenEditor->managerButton(), &QPushButton::clicked, this, &frmTW::cmdManager_Click);
     connect(screenEditor, &ScreenEditor::documentShown, this, &frmTW::refreshUsage);
+    // Every change of the document ends with the editor showing it, so that is where the
+    // recovery copy learns of it.
+    connect(screenEditor, &ScreenEditor::documentShown, recovery, &RecoveryWriter::documentShown);
 }
 
 frmTW::~frmTW() = default;
@@ -135,6 +141,8 @@ bool frmTW::loadROM(const QString& path) {
     gameGraphics->useRom(ws.romPath());
     screenEditor->selectFirstLevel();
     enableRomCommands();
+    if (RecoveryOffer(dialogs, this).run(ws, *recovery))
+        screenEditor->selectFirstLevel();
     return true;
 }
 
@@ -164,6 +172,7 @@ void frmTW::saveROM() {
     wait.restore();
     switch (outcome.kind) {
     case rom::SaveOutcome::Kind::Saved:
+        recovery->discard();
         dialogs.message(this, QStringLiteral("ROM Saved"),
                         qs(messages::savedText(outPath.toStdString(), outcome.sections, LineBreak)),
                         Dialogs::Icon::Information);
@@ -196,6 +205,7 @@ bool frmTW::askToSaveChanges() {
         saveROM();
         return !ws.document().dataChanged();
     case Dialogs::Answer::No:
+        recovery->discard();
         return true;
     default:
         return false;
@@ -328,8 +338,10 @@ void frmTW::cmdManager_Click() {
 }
 
 void frmTW::Form_Unload(QCloseEvent* event) {
-    if (askToSaveChanges())
+    if (askToSaveChanges()) {
+        recovery->discard();
         event->accept();
-    else
+    } else {
         event->ignore();
+    }
 }

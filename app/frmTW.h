@@ -12,6 +12,7 @@ class GameGraphics;
 class QAction;
 class QCloseEvent;
 class QMenu;
+class RecoveryWriter;
 class ScreenEditor;
 class UsageMeter;
 
@@ -30,8 +31,9 @@ public:
     bool Form_Load(const QString& programFolder, const QString& commandLine);
 
     // Reads the ROM at `path` into the level document. On success `path` becomes the opened
-    // ROM, nothing is unsaved and the editing controls are enabled; on failure the user is told and the previous
-    // document, caption and controls stay as they were.
+    // ROM, nothing is unsaved and the editing controls are enabled; on failure the user is told and
+    // the previous document, caption and controls stay as they were. Work left unsaved on the ROM
+    // when the program last ended without closing is then offered back (RecoveryOffer).
     bool loadROM(const QString& path);
     // Save As: writes the document into a copy of the opened ROM chosen by the user.
     void saveROM();
@@ -82,6 +84,7 @@ private:
     PictureLibrary pictures;
     ScreenEditor* screenEditor = nullptr;
     UsageMeter* meter = nullptr;
+    RecoveryWriter* recovery = nullptr;
     GameGraphics* gameGraphics = nullptr;
     QString lastFileName;
 

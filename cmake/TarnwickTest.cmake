@@ -2,7 +2,8 @@
 #
 # The one way a test program joins CTest. A GoogleTest program (GTEST) has its cases discovered
 # one by one; any other program runs as one test, in ENVIRONMENT. Qt test programs (those linking
-# a Qt or widget library) run on the offscreen platform, so no display is needed.
+# a Qt or widget library) run on the offscreen platform, so no display is needed, and keep their
+# program data (the window's recovery copies) in the build folder rather than the user's.
 include(GoogleTest)
 
 function(tarnwick_add_test name)
@@ -18,7 +19,9 @@ function(tarnwick_add_test name)
     set(environment ${arg_ENVIRONMENT})
     if(arg_LIBRARIES MATCHES "Qt6::|tarnwick_(render|editor|screen_manager|app)")
         target_link_libraries(${name} PRIVATE Qt6::Test)
-        list(PREPEND environment QT_QPA_PLATFORM=offscreen)
+        # The main window keeps recovery copies of unsaved work in the user's data folder.
+        list(PREPEND environment QT_QPA_PLATFORM=offscreen
+             XDG_DATA_HOME=${CMAKE_CURRENT_BINARY_DIR}/${name}-data)
     endif()
     add_test(NAME ${name} COMMAND ${name})
     set_tests_properties(${name} PROPERTIES ENVIRONMENT "${environment}")

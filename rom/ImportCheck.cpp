@@ -118,12 +118,16 @@ void checkLevelData(const kiv::ConfigFile& levelData) {
 std::string importLevelData(const std::string& path, kiv::ConfigFile& kivLevel,
                             kiv::ConfigFile& scratch) {
     scratch.ConfigLoad(path);
-    if (scratch.GetValue(screensKey("11")) == kiv::ConfigFile::NotFound)
-        return NotLevelDataText;
-    checkLevelData(scratch);
     // The checked file is already in the scratch store: taking it from there spares a second
     // read that could fail half-way and leave the document empty.
-    kivLevel.swap(scratch);
+    return importLevelStore(scratch, kivLevel);
+}
+
+std::string importLevelStore(kiv::ConfigFile& loaded, kiv::ConfigFile& kivLevel) {
+    if (loaded.GetValue(screensKey("11")) == kiv::ConfigFile::NotFound)
+        return NotLevelDataText;
+    checkLevelData(loaded);
+    kivLevel.swap(loaded);
     return "";
 }
 

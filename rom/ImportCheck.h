@@ -24,4 +24,8 @@ inline constexpr const char* NotLevelDataText = "Please import a valid Tarnwick 
 std::string importLevelData(const std::string& path, kiv::ConfigFile& kivLevel,
                             kiv::ConfigFile& scratch);
 
+// The same for level data already read into `loaded` (a recovery copy read by the program): on
+// success `loaded` holds the replaced document, otherwise `kivLevel` is unchanged.
+std::string importLevelStore(kiv::ConfigFile& loaded, kiv::ConfigFile& kivLevel);
+
 } // namespace rom

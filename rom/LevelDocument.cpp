@@ -79,6 +79,13 @@ std::string LevelDocument::importFile(const std::string& path) {
     return refusal;
 }
 
+std::string LevelDocument::importStore(kiv::ConfigFile& levelData) {
+    std::string refusal = importLevelStore(levelData, kivLevel_);
+    if (refusal.empty())
+        markAllChanged();
+    return refusal;
+}
+
 void LevelDocument::exportFile(const std::string& path) const {
     kivLevel_.ConfigSave(path);
 }
@@ -86,16 +93,19 @@ void LevelDocument::exportFile(const std::string& path) const {
 void LevelDocument::markChanged(int section) {
     sectionChanged_[section] = true;
     dataChanged_ = true;
+    ++changeCount_;
 }
 
 void LevelDocument::markAllChanged() {
     sectionChanged_.fill(true);
     dataChanged_ = true;
+    ++changeCount_;
 }
 
 void LevelDocument::forgetChanges() {
     sectionChanged_.fill(false);
     dataChanged_ = false;
+    ++changeCount_;
 }
 
 } // namespace rom

@@ -48,11 +48,17 @@ public:
     // Imports the level-data file `path` through the import check (see ImportCheck.h); on success
     // every section is marked changed. Returns the refusal text, "" once imported.
     std::string importFile(const std::string& path);
+    // The same for level data already read into a store, such as a recovery copy: once imported
+    // `levelData` holds the replaced document. Throws kiv::Error when the data fails the check.
+    std::string importStore(kiv::ConfigFile& levelData);
     // Writes the document as a level-data file. Throws kiv::Error.
     void exportFile(const std::string& path) const;
 
     // ---- Unsaved changes ----
     bool dataChanged() const { return dataChanged_; }
+    // Goes up with every change of the content (each mark, and each load that forgets them):
+    // whoever remembers it can tell cheaply whether the document changed since it last looked.
+    uint64_t changeCount() const { return changeCount_; }
     const SectionFlags& sectionChanged() const { return sectionChanged_; }
     void markChanged(int section);
     void markAllChanged();
@@ -65,6 +71,7 @@ private:
     kiv::ConfigFile kivLevel_;
     kiv::ConfigFile scratch_; // import check
     bool dataChanged_ = false;
+    uint64_t changeCount_ = 0;
     SectionFlags sectionChanged_{};
 };
 

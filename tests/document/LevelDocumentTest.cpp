@@ -91,3 +91,32 @@ TEST(LevelDocument, RecordSettersMarkTheirSections) {
         EXPECT_TRUE(doc.dataChanged()) << c.name;
     }
 }
+
+// The main window keeps its recovery copy by comparing this count with the one it last saw: every
+// change of the content must move it, and a Save As, which changes no content, must not.
+TEST(LevelDocument, TheChangeCountMovesWithEveryChangeOfTheContent) {
+    struct Case {
+        const char* name;
+        std::function<void(LevelDocument&)> step;
+        bool moves;
+    };
+    const Case cases[] = {
+        {"cell", [](LevelDocument& doc) { doc.setCell(LevelId::at(0), "40000", 0, 0, 19); }, true},
+        {"clear", [](LevelDocument& doc) { doc.clearScreen(LevelId::at(0), "40000"); }, true},
+        {"enemies", [](LevelDocument& doc) { doc.setEnemies(LevelId::at(0), {}); }, true},
+        {"all sections", [](LevelDocument& doc) { doc.markAllChanged(); }, true},
+        {"forgotten", [](LevelDocument& doc) { doc.forgetChanges(); }, true},
+        {"saved", [](LevelDocument& doc) { doc.markSaved(); }, false},
+        {"key edit",
+         [](LevelDocument& doc) {
+             doc.storeForKeyEdits().WriteValue(cellKey("11", "40000", 1, 1), "19");
+         },
+         false},
+    };
+    LevelDocument doc;
+    for (const Case& c : cases) {
+        const uint64_t before = doc.changeCount();
+        c.step(doc);
+        EXPECT_EQ(doc.changeCount() != before, c.moves) << c.name;
+    }
+}
