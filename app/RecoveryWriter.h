@@ -22,6 +22,8 @@ public:
     // How long after a change its copy is written. Later changes do not push the write back, so
     // steady editing is still kept.
     static constexpr std::chrono::milliseconds Delay{1000};
+    // Work is kept at most two seconds after it was done, on a disk that keeps up.
+    static_assert(Delay <= std::chrono::seconds(2));
 
     explicit RecoveryWriter(const Workspace& workspace, QObject* parent = nullptr);
     // Waits for the worker to finish what it was given.
