@@ -13,6 +13,10 @@ rom::SaveOutcome Workspace::saveROM(const std::string& outPath) {
     return outcome;
 }
 
+rom::BuiltImage Workspace::buildImage() {
+    return rom::buildImage(romPath_, document_.kivLevel(), kivSave_, document_.sectionChanged());
+}
+
 rom::DataUsage Workspace::dataUsage() {
     return rom::dataUsage(document_.kivLevel(), kivSave_);
 }

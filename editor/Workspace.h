@@ -34,6 +34,9 @@ public:
     // Once saved nothing is unsaved; the sections stay marked, as the next save starts again from
     // the opened ROM.
     rom::SaveOutcome saveROM(const std::string& outPath);
+    // The image Save As would write now, with the same refusals, built in memory; the document
+    // keeps its unsaved changes.
+    rom::BuiltImage buildImage();
     // The bytes each world's screens would take in a save. Throws kiv::Error.
     rom::DataUsage dataUsage();
 

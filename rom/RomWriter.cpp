@@ -111,27 +111,41 @@ int SectionsWritten::refusedRegion() const {
     return -1;
 }
 
-SaveOutcome saveROM(const std::string& romFile, const std::string& outPath,
-                    const kiv::ConfigFile& kivLevel, kiv::ConfigFile& kivSave,
-                    const SectionFlags& sectionChanged) {
-    SaveOutcome outcome;
+BuiltImage buildImage(const std::string& romFile, const kiv::ConfigFile& kivLevel,
+                      kiv::ConfigFile& kivSave, const SectionFlags& sectionChanged) {
+    BuiltImage built;
+    SaveOutcome& outcome = built.outcome;
     try {
-        std::vector<uint8_t> image = readWholeFile(romFile);
-        outcome.sections = writeSections(image, kivLevel, kivSave, sectionChanged);
-        if (outcome.sections.refused) {
-            // A half-saved image would look like a finished one, so a refusal writes nothing
-            // and any file at the output path keeps its bytes.
-            outcome.kind = SaveOutcome::Kind::Refused;
-            return outcome;
-        }
-        replaceFile(outPath, image);
-        outcome.kind = SaveOutcome::Kind::Saved;
+        built.image = readWholeFile(romFile);
+        outcome.sections = writeSections(built.image, kivLevel, kivSave, sectionChanged);
+        // A half-written image would look like a finished one, so a refusal hands none out.
+        outcome.kind =
+            outcome.sections.refused ? SaveOutcome::Kind::Refused : SaveOutcome::Kind::Saved;
     } catch (const kiv::Error& e) {
         outcome = SaveOutcome{};
         outcome.errorNumber = e.number();
         outcome.errorDescription = e.description();
     }
-    return outcome;
+    if (outcome.kind != SaveOutcome::Kind::Saved)
+        built.image.clear();
+    return built;
+}
+
+SaveOutcome saveROM(const std::string& romFile, const std::string& outPath,
+                    const kiv::ConfigFile& kivLevel, kiv::ConfigFile& kivSave,
+                    const SectionFlags& sectionChanged) {
+    BuiltImage built = buildImage(romFile, kivLevel, kivSave, sectionChanged);
+    if (built.outcome.kind != SaveOutcome::Kind::Saved)
+        return built.outcome; // any file at the output path keeps its bytes
+    try {
+        replaceFile(outPath, built.image);
+    } catch (const kiv::Error& e) {
+        SaveOutcome failed;
+        failed.errorNumber = e.number();
+        failed.errorDescription = e.description();
+        return failed;
+    }
+    return built.outcome;
 }
 
 std::string proposeSaveName(const std::string& romFile) {

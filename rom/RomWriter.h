@@ -41,6 +41,15 @@ struct SaveOutcome {
     std::string errorDescription; // Failed
 };
 
+// The image a save would write, built in memory from the opened ROM `romFile`. `image` holds
+// the finished image only when the outcome is Saved; nothing is written to disk.
+struct BuiltImage {
+    SaveOutcome outcome;
+    std::vector<uint8_t> image;
+};
+BuiltImage buildImage(const std::string& romFile, const kiv::ConfigFile& kivLevel,
+                      kiv::ConfigFile& kivSave, const SectionFlags& sectionChanged);
+
 // Writes the level document into a copy of the opened ROM `romFile` at `outPath`, re-encoding
 // the sections whose flag is set. The output is built in memory and replaces `outPath`
 // atomically, only when every section could be written: a refused or failed save leaves any file
