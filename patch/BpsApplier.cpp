@@ -18,10 +18,6 @@ uint32_t littleEndian32(std::span<const uint8_t> bytes) {
            uint32_t(bytes[3]) << 24;
 }
 
-std::string bytesText(uint64_t n) {
-    return std::to_string(n) + (n == 1 ? " byte" : " bytes");
-}
-
 // Builds the target one action at a time; every action is checked against the images before it
 // touches them, and each writes at least one byte of a target whose size is capped, so no patch
 // can make it loop or allocate without bound.
@@ -83,8 +79,8 @@ private:
         const std::size_t from = move(targetCursor_, out_.size());
         if (from >= out_.size())
             refuse("The BPS patch copies from outside the target: a TargetCopy from byte " +
-                   std::to_string(from) + ", where only " + bytesText(out_.size()) +
-                   " are written.");
+                   std::to_string(from) + ", beyond the " + bytesText(out_.size()) +
+                   " written so far.");
         // Byte by byte: a copy may run into the bytes it writes itself.
         for (std::size_t k = 0; k < length; ++k)
             out_.push_back(out_[from + k]);

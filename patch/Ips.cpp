@@ -113,12 +113,12 @@ void readFooter(ByteReader& in, std::vector<uint8_t>& out) {
     if (in.atEnd())
         return;
     if (in.remaining() != 3)
-        refuse("The IPS patch is damaged: " + std::to_string(in.remaining()) +
-               " bytes follow its EOF footer, where only a 3-byte length may.");
+        refuse("The IPS patch is damaged: " + bytesText(in.remaining()) +
+               " follow its EOF footer, where only a 3-byte length may.");
     const std::size_t length = in.bigEndian(3);
     if (length > out.size())
-        refuse("The IPS patch is damaged: it truncates the image to " + std::to_string(length) +
-               " bytes, more than the " + std::to_string(out.size()) + " it has.");
+        refuse("The IPS patch is damaged: it truncates the image to " + bytesText(length) +
+               ", more than the " + bytesText(out.size()) + " it has.");
     out.resize(length);
 }
 

@@ -32,6 +32,10 @@ std::string hex(uint64_t value, int digits) {
     return "0x" + text;
 }
 
+std::string bytesText(uint64_t n) {
+    return std::to_string(n) + (n == 1 ? " byte" : " bytes");
+}
+
 std::optional<Format> formatOfName(std::string_view path) {
     if (endsWithCaseless(path, ".ips"))
         return Format::Ips;

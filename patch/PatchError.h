@@ -27,5 +27,7 @@ inline constexpr std::size_t MaxImageSize = std::size_t{16} << 20;
 
 // "0x1234AB"
 std::string hex(uint64_t value, int digits);
+// "1 byte", "16 bytes"
+std::string bytesText(uint64_t n);
 
 } // namespace patch
