@@ -1,7 +1,9 @@
 // tarnwick-cli: makes the sample ROM, exports a ROM's level data, builds a ROM from level data,
-// reports how much room each world's screens take and, in builds with the editor, draws levels.
+// reports how much room each world's screens take, makes and applies IPS and BPS patches and, in
+// builds with the editor, draws levels.
 
 #include "messages/CodecMessages.h"
+#include "patch/Patch.h"
 #include "rom/DataUsage.h"
 #include "rom/LevelDocument.h"
 #include "rom/RomFile.h"
@@ -34,6 +36,11 @@ constexpr std::string_view Usage =
     "  tarnwick-cli export ROM.gb OUT.twd       save the level data of a ROM as a .twd file\n"
     "  tarnwick-cli build ROM.gb IN.twd OUT.gb  write IN.twd's level data into a copy of ROM.gb\n"
     "  tarnwick-cli usage FILE                  bytes each world's screens take (ROM or .twd)\n"
+    "  tarnwick-cli patch ORIGINAL.gb EDITED.gb OUT.bps|OUT.ips\n"
+    "                                           write what turns ORIGINAL.gb into EDITED.gb as a\n"
+    "                                           BPS or IPS patch (by the extension of OUT)\n"
+    "  tarnwick-cli apply PATCH ORIGINAL.gb OUT.gb\n"
+    "                                           write ORIGINAL.gb with PATCH (BPS or IPS) applied\n"
 #ifdef TARNWICK_CLI_RENDER
     "  tarnwick-cli render ROM.gb LEVEL OUT.png [--objects]\n"
     "                                           draw level LEVEL (1-1 or 11) as a PNG picture;\n"
@@ -165,6 +172,46 @@ int runUsage(const Args& args) {
     return 0;
 }
 
+int runPatch(const Args& args) {
+    if (args.size() != 4)
+        return wrongUsage("patch takes the original ROM, the edited ROM and an output file.");
+    const std::optional<patch::Format> format = patch::formatOfName(args[3]);
+    if (!format)
+        return wrongUsage("The patch file's name must end in .bps or .ips.");
+    std::vector<uint8_t> original;
+    std::vector<uint8_t> edited;
+    if (auto failed = fileStep("load", args[1], [&] { original = rom::readWholeFile(args[1]); }))
+        return *failed;
+    if (auto failed = fileStep("load", args[2], [&] { edited = rom::readWholeFile(args[2]); }))
+        return *failed;
+    if (auto failed = fileStep("write", args[3], [&] {
+            rom::replaceFile(args[3], patch::makePatch(*format, original, edited));
+        }))
+        return *failed;
+    std::cout << "Patch written: " << args[3] << '\n';
+    return 0;
+}
+
+int runApply(const Args& args) {
+    if (args.size() != 4)
+        return wrongUsage("apply takes a patch, the original ROM and an output file.");
+    std::vector<uint8_t> patchBytes;
+    std::vector<uint8_t> original;
+    std::vector<uint8_t> patched;
+    if (auto failed = fileStep("load", args[1], [&] { patchBytes = rom::readWholeFile(args[1]); }))
+        return *failed;
+    if (auto failed = fileStep("load", args[2], [&] { original = rom::readWholeFile(args[2]); }))
+        return *failed;
+    // A refused patch stops here, before the output is touched.
+    if (auto failed =
+            fileStep("apply", args[1], [&] { patched = patch::applyPatch(patchBytes, original); }))
+        return *failed;
+    if (auto failed = fileStep("write", args[3], [&] { rom::replaceFile(args[3], patched); }))
+        return *failed;
+    std::cout << "Patched ROM written: " << args[3] << '\n';
+    return 0;
+}
+
 #ifdef TARNWICK_CLI_RENDER
 int runRender(const Args& args) {
     const cli::RenderOutcome outcome = cli::render(args);
@@ -200,6 +247,10 @@ int main(int argc, char** argv) {
         return runBuild(args);
     if (command == "usage")
         return runUsage(args);
+    if (command == "patch")
+        return runPatch(args);
+    if (command == "apply")
+        return runApply(args);
 #ifdef TARNWICK_CLI_RENDER
     if (command == "render")
         return runRender(args);

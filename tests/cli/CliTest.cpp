@@ -256,14 +256,74 @@ TEST_F(Cli, WrongUsageExitsWithTwo) {
                                                  {"sample"},
                                                  {"sample", "a.gb", "--seed", "x"},
                                                  {"build", "a.gb"},
-                                                 {"usage"}}) {
+                                                 {"usage"},
+                                                 {"patch", "a.gb", "b.gb"},
+                                                 {"patch", "a.gb", "b.gb", "out.txt"},
+                                                 {"apply", "p.bps", "a.gb"}}) {
         const CliRun r = run(args);
         EXPECT_EQ(r.exitCode, 2) << (args.empty() ? "" : args[0]);
         EXPECT_NE(r.err.find("Usage:"), std::string::npos);
     }
     const CliRun help = run({"--help"});
     EXPECT_EQ(help.exitCode, 0);
-    EXPECT_NE(help.out.find("tarnwick-cli build ROM.gb IN.twd OUT.gb"), std::string::npos);
+    for (const char* line : {"tarnwick-cli build ROM.gb IN.twd OUT.gb",
+                             "tarnwick-cli patch ORIGINAL.gb EDITED.gb OUT.bps|OUT.ips",
+                             "tarnwick-cli apply PATCH ORIGINAL.gb OUT.gb"})
+        EXPECT_NE(help.out.find(line), std::string::npos) << line;
+}
+
+TEST_F(Cli, PatchThenApplyGivesTheEditedRom) {
+    ASSERT_EQ(run({"sample", path("original.gb")}).exitCode, 0);
+    ASSERT_EQ(run({"sample", path("edited.gb"), "--seed", "3"}).exitCode, 0);
+    for (const std::string name : {"p.bps", "p.ips", "P.BPS"}) {
+        const CliRun made = run({"patch", path("original.gb"), path("edited.gb"), path(name)});
+        ASSERT_EQ(made.exitCode, 0) << made.err;
+        EXPECT_EQ(made.out, "Patch written: " + path(name) + "\n");
+        EXPECT_EQ(readText(path(name)).substr(0, 4), name[2] == 'i' ? "PATC" : "BPS1");
+        const CliRun applied = run({"apply", path(name), path("original.gb"), path("out.gb")});
+        ASSERT_EQ(applied.exitCode, 0) << applied.err;
+        EXPECT_EQ(applied.out, "Patched ROM written: " + path("out.gb") + "\n");
+        EXPECT_EQ(readText(path("out.gb")), readText(path("edited.gb"))) << name;
+        fs::remove(path("out.gb"));
+    }
+}
+
+// A refused patch leaves the output as it was: absent, or with its old bytes.
+TEST_F(Cli, ARefusedPatchWritesNothing) {
+    ASSERT_EQ(run({"sample", path("original.gb")}).exitCode, 0);
+    ASSERT_EQ(run({"sample", path("edited.gb"), "--seed", "3"}).exitCode, 0);
+    ASSERT_EQ(run({"sample", path("other.gb"), "--seed", "5"}).exitCode, 0);
+    ASSERT_EQ(run({"patch", path("original.gb"), path("edited.gb"), path("p.bps")}).exitCode, 0);
+    ASSERT_EQ(run({"patch", path("original.gb"), path("edited.gb"), path("p.ips")}).exitCode, 0);
+    std::ofstream(path("cut.ips"), std::ios::binary) << readText(path("p.ips")).substr(0, 40);
+    std::ofstream(path("text.bps"), std::ios::binary) << "not a patch at all";
+    const struct {
+        const char* patch;
+        const char* rom;
+        const char* message;
+    } cases[] = {
+        {"p.bps", "other.gb", "The source checksum does not match"},
+        {"cut.ips", "original.gb", "The IPS patch is truncated"},
+        {"text.bps", "original.gb", "The file is not a patch"},
+    };
+    for (const auto& c : cases)
+        for (const bool prior : {false, true}) {
+            fs::remove(path("out.gb"));
+            if (prior)
+                std::ofstream(path("out.gb")) << "prior";
+            const CliRun r = run({"apply", path(c.patch), path(c.rom), path("out.gb")});
+            EXPECT_EQ(r.exitCode, 1) << c.patch;
+            EXPECT_EQ(r.err.rfind("tarnwick-cli: Unable to apply file: '" + path(c.patch) + "' - " +
+                                      c.message,
+                                  0),
+                      0u)
+                << r.err;
+            EXPECT_TRUE(r.out.empty()) << r.out;
+            EXPECT_EQ(fs::exists(path("out.gb")), prior) << c.patch;
+            if (prior) {
+                EXPECT_EQ(readText(path("out.gb")), "prior");
+            }
+        }
 }
 
 } // namespace
