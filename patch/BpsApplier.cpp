@@ -35,12 +35,12 @@ public:
             if (length > targetSize_ - out_.size())
                 refuse("The BPS patch writes outside the image: an action at byte " +
                        std::to_string(out_.size()) + " goes past the target's " +
-                       bytesText(targetSize_) + ".");
+                       bytesText(targetSize_));
             act(Command(n & 3), std::size_t(length));
         }
         if (out_.size() != targetSize_)
             refuse("The BPS patch is damaged: its actions make " + bytesText(out_.size()) +
-                   ", not the " + bytesText(targetSize_) + " it declares.");
+                   ", not the " + bytesText(targetSize_) + " it declares");
         return std::move(out_);
     }
 
@@ -50,8 +50,7 @@ private:
         case SourceRead:
             if (out_.size() + length > source_.size())
                 refuse("The BPS patch reads outside the source: a SourceRead at byte " +
-                       std::to_string(out_.size()) + " goes past its " + bytesText(source_.size()) +
-                       ".");
+                       std::to_string(out_.size()) + " goes past its " + bytesText(source_.size()));
             append(source_.subspan(out_.size(), length));
             break;
         case TargetRead:
@@ -70,7 +69,7 @@ private:
         const std::size_t from = move(sourceCursor_, source_.size());
         if (length > source_.size() - from)
             refuse("The BPS patch copies from outside the source: a SourceCopy from byte " +
-                   std::to_string(from) + " goes past its " + bytesText(source_.size()) + ".");
+                   std::to_string(from) + " goes past its " + bytesText(source_.size()));
         append(source_.subspan(from, length));
         sourceCursor_ = from + length;
     }
@@ -80,7 +79,7 @@ private:
         if (from >= out_.size())
             refuse("The BPS patch copies from outside the target: a TargetCopy from byte " +
                    std::to_string(from) + ", beyond the " + bytesText(out_.size()) +
-                   " written so far.");
+                   " written so far");
         // Byte by byte: a copy may run into the bytes it writes itself.
         for (std::size_t k = 0; k < length; ++k)
             out_.push_back(out_[from + k]);
@@ -94,7 +93,7 @@ private:
         const bool back = n & 1;
         if (back ? magnitude > cursor : magnitude > size - std::min(cursor, size))
             refuse("The BPS patch copies from outside the image: a copy offset moves to " +
-                   std::string(back ? "before its start." : "past its end."));
+                   std::string(back ? "before its start" : "past its end"));
         return back ? cursor - std::size_t(magnitude) : cursor + std::size_t(magnitude);
     }
 
@@ -113,11 +112,11 @@ private:
 void checkSource(std::span<const uint8_t> source, uint64_t sourceSize, uint32_t sourceCrc) {
     if (sourceSize != source.size())
         refuse("The source size does not match: the patch was made for a file of " +
-                   bytesText(sourceSize) + ", this one has " + bytesText(source.size()) + ".",
+                   bytesText(sourceSize) + ", this one has " + bytesText(source.size()),
                ErrWrongSource);
     if (const uint32_t crc = crc32(source); crc != sourceCrc)
         refuse("The source checksum does not match: the patch was made for another file (CRC-32 " +
-                   hex(sourceCrc, 8) + ", this one has " + hex(crc, 8) + ").",
+                   hex(sourceCrc, 8) + ", this one has " + hex(crc, 8) + ")",
                ErrWrongSource);
 }
 
@@ -125,32 +124,32 @@ void checkSource(std::span<const uint8_t> source, uint64_t sourceSize, uint32_t 
 
 std::vector<uint8_t> applyBps(std::span<const uint8_t> patch, std::span<const uint8_t> source) {
     if (patch.size() < Header.size() || !std::equal(Header.begin(), Header.end(), patch.begin()))
-        refuse("The file is not a BPS patch: it does not begin with \"BPS1\".");
+        refuse("The file is not a BPS patch: it does not begin with \"BPS1\"");
     // The header, three sizes of a byte each at least, and the checksums.
     if (patch.size() < Header.size() + 3 + FooterSize)
-        refuse("The BPS patch is truncated: it is too short to hold its sizes and checksums.");
+        refuse("The BPS patch is truncated: it is too short to hold its sizes and checksums");
     const std::span<const uint8_t> footer = patch.last(FooterSize);
     if (crc32(patch.first(patch.size() - 4)) != littleEndian32(footer.subspan(8)))
-        refuse("The patch checksum does not match: the BPS patch is damaged or incomplete.");
+        refuse("The patch checksum does not match: the BPS patch is damaged or incomplete");
 
     ByteReader in(patch.subspan(Header.size(), patch.size() - Header.size() - FooterSize),
-                  "The BPS patch is truncated: its data ends in the middle of an action.");
+                  "The BPS patch is truncated: its data ends in the middle of an action");
     const uint64_t sourceSize = readNumber(in);
     const uint64_t targetSize = readNumber(in);
     const uint64_t metadataSize = readNumber(in);
     if (metadataSize > in.remaining())
-        refuse("The BPS patch is truncated: its metadata runs into its checksums.");
+        refuse("The BPS patch is truncated: its metadata runs into its checksums");
     in.take(std::size_t(metadataSize));
     if (targetSize > MaxImageSize)
         refuse("The BPS patch would make a file of " + bytesText(targetSize) +
-               ", more than the 16 MiB allowed.");
+               ", more than the 16 MiB allowed");
     checkSource(source, sourceSize, littleEndian32(footer));
 
     std::vector<uint8_t> target = BpsApplier(in, source, std::size_t(targetSize)).run();
     if (const uint32_t crc = crc32(target); crc != littleEndian32(footer.subspan(4)))
         refuse("The target checksum does not match: the patched file is not the one the patch "
                "was made to give (CRC-32 " +
-               hex(crc, 8) + ", expected " + hex(littleEndian32(footer.subspan(4)), 8) + ").");
+               hex(crc, 8) + ", expected " + hex(littleEndian32(footer.subspan(4)), 8) + ")");
     return target;
 }
 

@@ -7,7 +7,7 @@ namespace patch {
 namespace {
 
 [[noreturn]] void overflow() {
-    refuse("The BPS patch is damaged: it holds a number too large to be a size or an offset.");
+    refuse("The BPS patch is damaged: it holds a number too large to be a size or an offset");
 }
 
 } // namespace

@@ -165,7 +165,7 @@ private:
 std::vector<uint8_t> makeBps(std::span<const uint8_t> source, std::span<const uint8_t> target,
                              std::string_view metadata) {
     if (source.size() > MaxImageSize || target.size() > MaxImageSize)
-        refuse("A BPS patch cannot be made for an image larger than 16 MiB.");
+        refuse("A BPS patch cannot be made for an image larger than 16 MiB");
     return BpsWriter(source, target).write(metadata);
 }
 

@@ -104,7 +104,7 @@ void reach(std::vector<uint8_t>& out, std::size_t offset, std::size_t count) {
     const std::size_t end = offset + count;
     if (end > MaxImageSize)
         refuse("The IPS patch writes outside the image: a record at offset " + hex(offset, 6) +
-               " reaches past 16 MiB.");
+               " reaches past 16 MiB");
     if (end > out.size())
         out.resize(end);
 }
@@ -114,11 +114,11 @@ void readFooter(ByteReader& in, std::vector<uint8_t>& out) {
         return;
     if (in.remaining() != 3)
         refuse("The IPS patch is damaged: " + bytesText(in.remaining()) +
-               " follow its EOF footer, where only a 3-byte length may.");
+               " follow its EOF footer, where only a 3-byte length may");
     const std::size_t length = in.bigEndian(3);
     if (length > out.size())
         refuse("The IPS patch is damaged: it truncates the image to " + bytesText(length) +
-               ", more than the " + bytesText(out.size()) + " it has.");
+               ", more than the " + bytesText(out.size()) + " it has");
     out.resize(length);
 }
 
@@ -126,7 +126,7 @@ void readFooter(ByteReader& in, std::vector<uint8_t>& out) {
 
 std::vector<uint8_t> makeIps(std::span<const uint8_t> source, std::span<const uint8_t> target) {
     if (source.size() > MaxImageSize || target.size() > MaxImageSize)
-        refuse("An IPS patch cannot describe an image larger than 16 MiB.");
+        refuse("An IPS patch cannot describe an image larger than 16 MiB");
     const auto differs = [&](std::size_t k) {
         return k >= source.size() || source[k] != target[k];
     };
@@ -148,11 +148,11 @@ std::vector<uint8_t> makeIps(std::span<const uint8_t> source, std::span<const ui
 
 std::vector<uint8_t> applyIps(std::span<const uint8_t> patch, std::span<const uint8_t> source) {
     if (patch.size() < Header.size() || !std::equal(Header.begin(), Header.end(), patch.begin()))
-        refuse("The file is not an IPS patch: it does not begin with \"PATCH\".");
+        refuse("The file is not an IPS patch: it does not begin with \"PATCH\"");
     if (source.size() > MaxImageSize)
-        refuse("The file to patch is larger than 16 MiB.");
+        refuse("The file to patch is larger than 16 MiB");
     ByteReader in(patch.subspan(Header.size()),
-                  "The IPS patch is truncated: it ends before its EOF footer.");
+                  "The IPS patch is truncated: it ends before its EOF footer");
     std::vector<uint8_t> out(source.begin(), source.end());
     for (;;) {
         const std::size_t offset = in.bigEndian(3);

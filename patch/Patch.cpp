@@ -54,7 +54,7 @@ std::vector<uint8_t> applyPatch(std::span<const uint8_t> patch, std::span<const 
         return applyIps(patch, source);
     if (startsWith(patch, "BPS1"))
         return applyBps(patch, source);
-    refuse("The file is not a patch: it begins with neither \"PATCH\" (IPS) nor \"BPS1\" (BPS).");
+    refuse("The file is not a patch: it begins with neither \"PATCH\" (IPS) nor \"BPS1\" (BPS)");
 }
 
 } // namespace patch
