@@ -10,11 +10,14 @@
 #include "editor/ScreenEditor.h"
 #include "editor/WaitCursor.h"
 #include "messages/CodecMessages.h"
+#include "patch/Patch.h"
+#include "rom/RomFile.h"
 #include "rom/RomWriter.h"
 #include "screen_manager/ManagerChanges.h"
 #include "screen_manager/frmScreenManager.h"
 
 #include <QCloseEvent>
+#include <QDir>
 #include <QFileInfo>
 #include <QLayout>
 #include <QMenuBar>
@@ -27,6 +30,7 @@ const QString Caption = QStringLiteral("Tarnwick");
 const QString RomFilter = QStringLiteral("Game Boy ROMs (*.gb)|*.gb|All files (*.*)|*.*");
 const QString LevelDataFilter = QStringLiteral("Tarnwick Data (*.twd)|*.twd|All files (*.*)|*.*");
 const QString ImageFilter = QStringLiteral("PNG images (*.png)|*.png|All files (*.*)|*.*");
+const QString PatchFilter = QStringLiteral("BPS patch (*.bps)|*.bps|IPS patch (*.ips)|*.ips");
 const QString DataCheckTitle = QStringLiteral("Check World Data Usage");
 constexpr QSize ClientSize(729, 474);
 // The window's messages break lines the Windows way.
@@ -34,6 +38,22 @@ constexpr std::string_view LineBreak = "\r\n";
 
 QString qs(const std::string& text) {
     return QString::fromStdString(text);
+}
+
+// The opened ROM's path with ".bps" for its extension.
+QString proposePatchName(const QString& romFile) {
+    const QFileInfo rom(romFile);
+    return rom.dir().filePath(rom.completeBaseName() + QStringLiteral(".bps"));
+}
+
+// The patch from the opened ROM `romFile` to `edited`, written to `file` in the format its
+// extension names (BPS for any other). Throws kiv::Error; a failure leaves `file` as it was.
+void writePatch(const std::string& romFile, const std::vector<uint8_t>& edited,
+                const QString& file) {
+    const patch::Format format =
+        patch::formatOfName(file.toStdString()).value_or(patch::Format::Bps);
+    rom::replaceFile(file.toStdString(),
+                     patch::makePatch(format, rom::readWholeFile(romFile), edited));
 }
 
 } // namespace
@@ -82,6 +102,9 @@ void frmTW::createMenus() {
                               QKeySequence(Qt::CTRL | Qt::Key_I), &frmTW::mnuFileImport_Click);
     mnuFileExport = addAction(mnuFile, "mnuFileExport", QStringLiteral("&Export level data..."),
                               QKeySequence(Qt::CTRL | Qt::Key_E), &frmTW::mnuFileExport_Click);
+    mnuFileExportPatch =
+        addAction(mnuFile, "mnuFileExportPatch", QStringLiteral("Export &patch..."), QKeySequence(),
+                  &frmTW::mnuFileExportPatch_Click);
     mnuFileExportImage =
         addAction(mnuFile, "mnuFileExportImage", QStringLiteral("Export level i&mage..."),
                   QKeySequence(), &frmTW::mnuFileExportImage_Click);
@@ -105,8 +128,8 @@ void frmTW::createMenus() {
     addAction(mnuHelp, "mnuHelpAbout", QStringLiteral("&About..."), QKeySequence(Qt::Key_F1),
               &frmTW::mnuHelpAbout_Click);
 
-    for (QAction* action : {mnuFileSave, mnuFileImport, mnuFileExport, mnuFileExportImage, mnuTools,
-                            mnuToolsDataCheck})
+    for (QAction* action : {mnuFileSave, mnuFileImport, mnuFileExport, mnuFileExportPatch,
+                            mnuFileExportImage, mnuTools, mnuToolsDataCheck})
         action->setEnabled(false);
 }
 
@@ -147,22 +170,28 @@ bool frmTW::loadROM(const QString& path) {
 }
 
 void frmTW::enableRomCommands() {
-    for (QAction* action : {mnuFileSave, mnuFileImport, mnuFileExport, mnuFileExportImage, mnuTools,
-                            mnuToolsDataCheck})
+    for (QAction* action : {mnuFileSave, mnuFileImport, mnuFileExport, mnuFileExportPatch,
+                            mnuFileExportImage, mnuTools, mnuToolsDataCheck})
         action->setEnabled(true);
     screenEditor->enableEditing();
 }
 
+bool frmTW::openedRomExists() {
+    const QString opened = romFile();
+    if (QFileInfo(opened).isFile())
+        return true;
+    dialogs.message(this, QStringLiteral("Save Error"),
+                    QStringLiteral("Unable to find the opened file '") + opened +
+                        QStringLiteral("'.  Please export the level data, open the ROM and "
+                                       "then import before attempting to save again."),
+                    Dialogs::Icon::Exclamation);
+    return false;
+}
+
 void frmTW::saveROM() {
     const QString opened = romFile();
-    if (!QFileInfo(opened).isFile()) {
-        dialogs.message(this, QStringLiteral("Save Error"),
-                        QStringLiteral("Unable to find the opened file '") + opened +
-                            QStringLiteral("'.  Please export the level data, open the ROM and "
-                                           "then import before attempting to save again."),
-                        Dialogs::Icon::Exclamation);
+    if (!openedRomExists())
         return;
-    }
     const QString outPath = chooseSaveFile(RomFilter, qs(rom::proposeSaveName(ws.romPath())));
     if (outPath.isEmpty())
         return;
@@ -275,6 +304,37 @@ void frmTW::mnuFileExportImage_Click() {
         showFileError(QStringLiteral("Export Error"), QStringLiteral("export"), file,
                       e.description(), e.number());
     }
+}
+
+// The patch holds what Save As would write now, so it refuses what Save As refuses; the document
+// keeps its unsaved changes, as nothing was saved.
+void frmTW::mnuFileExportPatch_Click() {
+    if (!openedRomExists())
+        return;
+    const QString file =
+        chooseSaveFile(PatchFilter, proposePatchName(romFile()), QStringLiteral("bps"));
+    if (file.isEmpty())
+        return;
+    rom::BuiltImage built;
+    try {
+        const WaitCursor wait;
+        built = ws.buildImage();
+        if (built.outcome.kind == rom::SaveOutcome::Kind::Failed)
+            throw kiv::Error(built.outcome.errorNumber, built.outcome.errorDescription);
+        if (built.outcome.kind == rom::SaveOutcome::Kind::Saved)
+            writePatch(ws.romPath(), built.image, file);
+    } catch (const kiv::Error& e) {
+        showFileError(QStringLiteral("Export Error"), QStringLiteral("export"), file,
+                      e.description(), e.number());
+        return;
+    }
+    if (built.outcome.kind == rom::SaveOutcome::Kind::Refused) {
+        dialogs.message(this, QStringLiteral("Too Much Level Data"),
+                        qs(messages::refusedText(built.outcome.sections, LineBreak)),
+                        Dialogs::Icon::Critical);
+        return;
+    }
+    statusBar()->showMessage(QStringLiteral("Patch written: ") + file, 5000);
 }
 
 void frmTW::mnuFileImport_Click() {

@@ -48,6 +48,7 @@ public slots:
     void mnuFileSave_Click();
     void mnuFileImport_Click();
     void mnuFileExport_Click();
+    void mnuFileExportPatch_Click();
     void mnuFileExportImage_Click();
     void mnuFileExit_Click();
     void mnuToolsDataCheck_Click();
@@ -76,6 +77,9 @@ private:
     // replace an existing file.
     QString chooseSaveFile(const QString& filter, const QString& fileName,
                            const QString& defaultSuffix = QString());
+    // Save As and Export patch start from the opened ROM's file; when it is gone the user is told
+    // how to carry the work over, and false is returned.
+    bool openedRomExists();
     void showFileError(const QString& title, const QString& verb, const QString& file,
                        const std::string& description, int number);
 
@@ -91,6 +95,7 @@ private:
     QAction* mnuFileSave = nullptr;
     QAction* mnuFileImport = nullptr;
     QAction* mnuFileExport = nullptr;
+    QAction* mnuFileExportPatch = nullptr;
     QAction* mnuFileExportImage = nullptr;
     QAction* mnuTools = nullptr;
     QAction* mnuToolsDataCheck = nullptr;
