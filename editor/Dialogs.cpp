@@ -66,6 +66,17 @@ Dialogs::Answer QtDialogs::message(QWidget* parent, const QString& title, const 
 
 namespace {
 
+// The extension a filter entry of qtFilter() stands for: "IPS patch (*.ips) (*.ips)" -> "ips".
+// Empty for an entry of several patterns or of a pattern that is no plain extension.
+QString extensionOf(const QString& entry) {
+    const qsizetype open = entry.lastIndexOf('(');
+    const QString patterns = entry.mid(open + 1).chopped(1);
+    if (open < 0 || !patterns.startsWith(QLatin1String("*.")) || patterns.contains(' '))
+        return {};
+    const QString extension = patterns.mid(2);
+    return extension.contains('*') || extension.contains('?') ? QString() : extension;
+}
+
 QString runFileDialog(QWidget* parent, const QString& filter, const QString& fileName,
                       QFileDialog::AcceptMode mode, const QString& defaultSuffix) {
     QFileDialog dialog(parent, QString(), fileName);
@@ -75,6 +86,15 @@ QString runFileDialog(QWidget* parent, const QString& filter, const QString& fil
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
                                                        : QFileDialog::AnyFile);
     dialog.setDefaultSuffix(defaultSuffix);
+    // With a filter of another plain extension chosen, a bare name gets that extension: choosing
+    // "IPS patch" and typing "fix" writes fix.ips.
+    if (!defaultSuffix.isEmpty())
+        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                         [&dialog, defaultSuffix](const QString& entry) {
+                             const QString extension = extensionOf(entry);
+                             dialog.setDefaultSuffix(extension.isEmpty() ? defaultSuffix
+                                                                         : extension);
+                         });
     if (dialog.exec() != QDialog::Accepted)
         return {};
     return dialog.selectedFiles().value(0);

@@ -127,6 +127,34 @@ private slots:
         QVERIFY2(question.contains(QStringLiteral("levels.twd")), qPrintable(question));
         QCOMPARE(chosen, dir.filePath(QStringLiteral("levels.twd")));
     }
+
+    // The extension added to a bare name follows the filter the user picks, when that filter
+    // is one plain extension; "All files" keeps the default one.
+    void saveDialogAddsTheChosenFiltersExtension_data() {
+        QTest::addColumn<QString>("filter");
+        QTest::addColumn<QString>("chosen");
+        QTest::newRow("second extension")
+            << QStringLiteral("BPS patch (*.bps)|*.bps|IPS patch (*.ips)|*.ips") << "fix.ips";
+        QTest::newRow("all files") << LevelDataFilter << "fix.twd";
+    }
+    void saveDialogAddsTheChosenFiltersExtension() {
+        QFETCH(QString, filter);
+        QFETCH(QString, chosen);
+        QTemporaryDir dir;
+        const QString defaultSuffix = QFileInfo(chosen).suffix() == "ips" ? "bps" : "twd";
+        const QString written = withFileDialog(
+            [&](QFileDialog* dialog) {
+                auto* combo = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+                QVERIFY(combo);
+                QTest::keyClick(combo, Qt::Key_Down); // as the user picks the second filter
+                QCOMPARE(combo->currentIndex(), 1);
+                dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))
+                    ->setText(QStringLiteral("fix"));
+                static_cast<QDialog*>(dialog)->accept();
+            },
+            [&] { return QtDialogs().saveFile(nullptr, filter, dir.path() + "/", defaultSuffix); });
+        QCOMPARE(written, dir.filePath(chosen));
+    }
 };
 
 QTEST_MAIN(QtDialogsTest)
