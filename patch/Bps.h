@@ -3,6 +3,9 @@
 // BPS patches: actions that build the target from the source, the patch and the target itself,
 // with CRC-32s of source, target and patch.
 
+#include "patch/PatchError.h"
+
+#include <cstddef>
 #include <cstdint>
 #include <span>
 #include <string_view>
@@ -20,7 +23,8 @@ std::vector<uint8_t> makeBps(std::span<const uint8_t> source, std::span<const ui
 // The target the patch builds from `source`. Before building anything it checks the patch's
 // own checksum (ErrBadPatch) and the source's size and checksum (ErrWrongSource); it refuses an
 // action that reads or writes outside the images, and a result whose size or checksum is not
-// the one the patch declares (ErrBadPatch).
-std::vector<uint8_t> applyBps(std::span<const uint8_t> patch, std::span<const uint8_t> source);
+// the one the patch declares (ErrBadPatch), and a target over `maxOutput` bytes.
+std::vector<uint8_t> applyBps(std::span<const uint8_t> patch, std::span<const uint8_t> source,
+                              std::size_t maxOutput = MaxImageSize);
 
 } // namespace patch

@@ -122,7 +122,8 @@ void checkSource(std::span<const uint8_t> source, uint64_t sourceSize, uint32_t 
 
 } // namespace
 
-std::vector<uint8_t> applyBps(std::span<const uint8_t> patch, std::span<const uint8_t> source) {
+std::vector<uint8_t> applyBps(std::span<const uint8_t> patch, std::span<const uint8_t> source,
+                              std::size_t maxOutput) {
     if (patch.size() < Header.size() || !std::equal(Header.begin(), Header.end(), patch.begin()))
         refuse("The file is not a BPS patch: it does not begin with \"BPS1\"");
     // The header, three sizes of a byte each at least, and the checksums.
@@ -140,9 +141,9 @@ std::vector<uint8_t> applyBps(std::span<const uint8_t> patch, std::span<const ui
     if (metadataSize > in.remaining())
         refuse("The BPS patch is truncated: its metadata runs into its checksums");
     in.take(std::size_t(metadataSize));
-    if (targetSize > MaxImageSize)
-        refuse("The BPS patch would make a file of " + bytesText(targetSize) +
-               ", more than the 16 MiB allowed");
+    if (targetSize > maxOutput)
+        refuse("The BPS patch would make a file of " + bytesText(targetSize) + ", more than the " +
+               limitText(maxOutput) + " allowed");
     checkSource(source, sourceSize, littleEndian32(footer));
 
     std::vector<uint8_t> target = BpsApplier(in, source, std::size_t(targetSize)).run();

@@ -33,9 +33,10 @@ public:
         std::size_t pending = begin;
         for (std::size_t p = begin; p < end;) {
             const std::size_t run = runLength(p, end);
-            // A run-length record splits the literal record around it: each side that holds
-            // bytes costs a record header of its own.
-            const std::size_t worth = 4 + RecordHeader * ((p > pending) + (p + run < end));
+            // A run-length record pays for itself when it is shorter than the run written as
+            // bytes, counting the header each side of it that holds bytes then needs.
+            const std::size_t sides = (p > pending) + (p + run < end);
+            const std::size_t worth = RunRecord - RecordHeader + 1 + RecordHeader * sides;
             if (run >= worth) {
                 literals(pending, p);
                 runRecord(p, run);
@@ -99,12 +100,12 @@ private:
     std::vector<uint8_t> out_;
 };
 
-// Makes room in `out` for `count` bytes at `offset`, growing it as IPS allows, up to the cap.
-void reach(std::vector<uint8_t>& out, std::size_t offset, std::size_t count) {
+// Makes room in `out` for `count` bytes at `offset`, growing it as IPS allows, up to `cap`.
+void reach(std::vector<uint8_t>& out, std::size_t offset, std::size_t count, std::size_t cap) {
     const std::size_t end = offset + count;
-    if (end > MaxImageSize)
+    if (end > cap)
         refuse("The IPS patch writes outside the image: a record at offset " + hex(offset, 6) +
-               " reaches past 16 MiB");
+               " reaches past " + limitText(cap));
     if (end > out.size())
         out.resize(end);
 }
@@ -146,11 +147,12 @@ std::vector<uint8_t> makeIps(std::span<const uint8_t> source, std::span<const ui
     return writer.finish(source.size());
 }
 
-std::vector<uint8_t> applyIps(std::span<const uint8_t> patch, std::span<const uint8_t> source) {
+std::vector<uint8_t> applyIps(std::span<const uint8_t> patch, std::span<const uint8_t> source,
+                              std::size_t maxOutput) {
     if (patch.size() < Header.size() || !std::equal(Header.begin(), Header.end(), patch.begin()))
         refuse("The file is not an IPS patch: it does not begin with \"PATCH\"");
-    if (source.size() > MaxImageSize)
-        refuse("The file to patch is larger than 16 MiB");
+    if (source.size() > maxOutput)
+        refuse("The file to patch is larger than " + limitText(maxOutput));
     ByteReader in(patch.subspan(Header.size()),
                   "The IPS patch is truncated: it ends before its EOF footer");
     std::vector<uint8_t> out(source.begin(), source.end());
@@ -162,11 +164,11 @@ std::vector<uint8_t> applyIps(std::span<const uint8_t> patch, std::span<const ui
         if (size == 0) {
             const std::size_t count = in.bigEndian(2);
             const uint8_t value = in.byte();
-            reach(out, offset, count);
+            reach(out, offset, count, maxOutput);
             std::fill_n(out.begin() + long(offset), count, value);
         } else {
             const std::span<const uint8_t> bytes = in.take(size);
-            reach(out, offset, size);
+            reach(out, offset, size, maxOutput);
             std::copy(bytes.begin(), bytes.end(), out.begin() + long(offset));
         }
     }

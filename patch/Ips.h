@@ -2,6 +2,9 @@
 
 // IPS patches: records of bytes to write at offsets, no checksums.
 
+#include "patch/PatchError.h"
+
+#include <cstddef>
 #include <cstdint>
 #include <span>
 #include <vector>
@@ -16,7 +19,8 @@ std::vector<uint8_t> makeIps(std::span<const uint8_t> source, std::span<const ui
 
 // `source` with the patch's records written over it, grown or truncated as the patch says.
 // Throws kiv::Error(ErrBadPatch) for a patch that is not IPS, is truncated, or would make an
-// output over MaxImageSize; nothing is returned then.
-std::vector<uint8_t> applyIps(std::span<const uint8_t> patch, std::span<const uint8_t> source);
+// output over `maxOutput` bytes; nothing is returned then.
+std::vector<uint8_t> applyIps(std::span<const uint8_t> patch, std::span<const uint8_t> source,
+                              std::size_t maxOutput = MaxImageSize);
 
 } // namespace patch

@@ -36,6 +36,11 @@ std::string bytesText(uint64_t n) {
     return std::to_string(n) + (n == 1 ? " byte" : " bytes");
 }
 
+std::string limitText(std::size_t n) {
+    constexpr std::size_t MiB = std::size_t{1} << 20;
+    return n % MiB == 0 && n > 0 ? std::to_string(n / MiB) + " MiB" : bytesText(n);
+}
+
 std::optional<Format> formatOfName(std::string_view path) {
     if (endsWithCaseless(path, ".ips"))
         return Format::Ips;
@@ -49,11 +54,12 @@ std::vector<uint8_t> makePatch(Format format, std::span<const uint8_t> source,
     return format == Format::Ips ? makeIps(source, target) : makeBps(source, target, metadata);
 }
 
-std::vector<uint8_t> applyPatch(std::span<const uint8_t> patch, std::span<const uint8_t> source) {
+std::vector<uint8_t> applyPatch(std::span<const uint8_t> patch, std::span<const uint8_t> source,
+                                std::size_t maxOutput) {
     if (startsWith(patch, "PATCH"))
-        return applyIps(patch, source);
+        return applyIps(patch, source, maxOutput);
     if (startsWith(patch, "BPS1"))
-        return applyBps(patch, source);
+        return applyBps(patch, source, maxOutput);
     refuse("The file is not a patch: it begins with neither \"PATCH\" (IPS) nor \"BPS1\" (BPS)");
 }
 

@@ -3,6 +3,9 @@
 // Patches of either format, for the front ends: the format a file name asks for when a patch is
 // written, the one its first bytes show when it is applied.
 
+#include "patch/PatchError.h"
+
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -23,6 +26,7 @@ std::vector<uint8_t> makePatch(Format format, std::span<const uint8_t> source,
 
 // applyIps or applyBps, by the patch's header ("PATCH" or "BPS1"); anything else is refused with
 // ErrBadPatch. Throws kiv::Error and returns nothing when the patch is refused.
-std::vector<uint8_t> applyPatch(std::span<const uint8_t> patch, std::span<const uint8_t> source);
+std::vector<uint8_t> applyPatch(std::span<const uint8_t> patch, std::span<const uint8_t> source,
+                                std::size_t maxOutput = MaxImageSize);
 
 } // namespace patch

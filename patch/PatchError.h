@@ -29,5 +29,7 @@ inline constexpr std::size_t MaxImageSize = std::size_t{16} << 20;
 std::string hex(uint64_t value, int digits);
 // "1 byte", "16 bytes"
 std::string bytesText(uint64_t n);
+// A size limit as the user reads it: "16 MiB", or bytesText for sizes that are no whole MiB.
+std::string limitText(std::size_t n);
 
 } // namespace patch

@@ -131,3 +131,30 @@ TEST(PatchRefusals, EveryCutOfAFixtureIsRefused) {
 }
 
 } // namespace
+
+namespace {
+
+// The caller may set a lower cap; the fixtures give 14 and 21 bytes.
+TEST(PatchRefusals, OutputsOverTheCallersCap) {
+    const struct {
+        const Bytes& patch;
+        const Bytes& source;
+        std::size_t cap;
+        std::string message;
+    } cases[] = {
+        {Bps, BpsSource, 20, "would make a file of 21 bytes, more than the 20 bytes allowed"},
+        {Ips, Sixteen, 15, "The file to patch is larger than 15 bytes"},
+        {ips({0x00, 0x00, 0x10, 0x00, 0x01, 0xAA}), Sixteen, 16, "reaches past 16 bytes"},
+        {ips({0x10, 0x00, 0x00, 0x00, 0x01, 0xAA}), Sixteen, std::size_t{1} << 20,
+         "reaches past 1 MiB"},
+    };
+    for (const auto& c : cases) {
+        const Refusal refused = refusalOf([&] { patch::applyPatch(c.patch, c.source, c.cap); });
+        EXPECT_NE(refused.message.find(c.message), std::string::npos) << refused.message;
+    }
+    EXPECT_EQ(patch::applyPatch(Bps, BpsSource, 21).size(), 21u);
+    EXPECT_EQ(patch::applyPatch(ips({0x00, 0x00, 0x10, 0x00, 0x01, 0xAA}), Sixteen, 17).size(),
+              17u);
+}
+
+} // namespace
