@@ -70,8 +70,8 @@ TEST(PatchRoundTrip, EditedSamplesComeBack) {
     }
 }
 
-// The writers take the cheap encodings: a run, a moved block and an unchanged image cost a few
-// bytes, not their length.
+// The writers take the cheap encodings: nearby changes share a record, and a run, a moved block
+// and an unchanged image cost a few bytes, not their length.
 TEST(PatchRoundTrip, RunsAndCopiesAreShort) {
     const Bytes original = rom::makeSampleRom();
     const struct {
@@ -85,6 +85,8 @@ TEST(PatchRoundTrip, RunsAndCopiesAreShort) {
         {"long run", Format::Bps, 40},
         {"whole image one byte", Format::Ips, 30},
         {"whole image one byte", Format::Bps, 40},
+        // Two records: the changes at 100, 103 and 108 share one, as a record costs five bytes.
+        {"changes a few bytes apart", Format::Ips, 29},
         {"block moved", Format::Bps, 60},
         {"pattern repeated", Format::Bps, 60},
     };
