@@ -111,6 +111,25 @@ check_desktop_files() {
     grep -aq 'Screens_11=' "$work/mime/magic" || fail "no magic for level data"
 }
 
+# The Debian package holds the same files under /usr and depends on the libraries the programs
+# use.
+check_package() {
+    need cpack dpkg-deb dpkg-shlibdeps
+    cpack -G DEB --config "$BUILD/CPackConfig.cmake" -B "$work" >"$work/cpack.log" ||
+        { cat "$work/cpack.log"; fail "cpack -G DEB failed"; }
+    deb=$(echo "$work"/tarnwick_"$VERSION"_*.deb)
+    [ -f "$deb" ] || fail "no package tarnwick_$VERSION in $work"
+    depends=$(dpkg-deb -f "$deb" Depends)
+    echo "Depends: $depends"
+    names=$(echo "$depends" | tr ',' '\n' | sed 's/(.*)//; s/ //g')
+    for library in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins; do
+        grep -qxF "$library" <<<"$names" || fail "the package does not depend on $library"
+    done
+    dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {print $6}' | sed 's|^\./usr/||' | sort >"$work/files.txt"
+    sort "$EXPECTED_FILES" >"$work/expected.txt"
+    diff -u "$work/expected.txt" "$work/files.txt" || fail "the package holds other files"
+}
+
 # The installed editor under its own X server shows its window on the sample ROM.
 check_window() {
     need Xvfb xdotool
