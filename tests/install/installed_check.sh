@@ -142,7 +142,10 @@ check_window() {
     wait_for "the X server" test -s "$work/display"
     export DISPLAY=":$(cat "$work/display")"
     export QT_QPA_PLATFORM=xcb XDG_DATA_HOME="$work/data" XDG_CONFIG_HOME="$work/config"
-    "$prefix/bin/tarnwick" "$work/sample.gb" >"$work/tarnwick.log" 2>&1 &
+    # Qt's X11 platform reads the keyboard through libxkbcommon-x11, which hands strndup strings
+    # without an end; in a sanitizer build the strict string check would stop it there.
+    ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}strict_string_checks=0" \
+        "$prefix/bin/tarnwick" "$work/sample.gb" >"$work/tarnwick.log" 2>&1 &
     editor=$!
     wait_for "the editor's window" shows_window "Tarnwick - $work/sample.gb"
     echo "The window \"Tarnwick - $work/sample.gb\" is shown"
