@@ -1,5 +1,6 @@
 #include "app/frmTW.h"
 
+#include "app/CatalogueLocation.h"
 #include "app/GameGraphics.h"
 #include "app/RecoveryOffer.h"
 #include "app/RecoveryWriter.h"
@@ -134,7 +135,7 @@ void frmTW::createMenus() {
 }
 
 bool frmTW::Form_Load(const QString& programFolder, const QString& commandLine) {
-    const QString catalogue = programFolder + QStringLiteral("/Objects.txt");
+    const QString catalogue = catalogueFile(programFolder);
     try {
         ws.loadCatalogue(catalogue.toStdString());
     } catch (const kiv::Error& e) {
@@ -145,7 +146,16 @@ bool frmTW::Form_Load(const QString& programFolder, const QString& commandLine) 
                         Dialogs::Icon::Critical);
         return false;
     }
-    if (!commandLine.isEmpty())
+    // Level data goes into an opened ROM, so a .twd file given to the program (the desktop opens
+    // them with it) is answered with the way to import it.
+    if (commandLine.endsWith(QStringLiteral(".twd"), Qt::CaseInsensitive))
+        dialogs.message(this, Caption,
+                        QStringLiteral("'%1' holds level data.  Open the ROM it belongs to with "
+                                       "File > Open..., then bring the level data in with "
+                                       "File > Import level data...")
+                            .arg(commandLine),
+                        Dialogs::Icon::Information);
+    else if (!commandLine.isEmpty())
         loadROM(commandLine);
     return true;
 }

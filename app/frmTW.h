@@ -25,9 +25,11 @@ public:
     explicit frmTW(Dialogs& dialogs, QWidget* parent = nullptr);
     ~frmTW() override;
 
-    // Start-up: loads the object catalogue Objects.txt from `programFolder`, then opens
-    // `commandLine` as a ROM when it is not empty. Returns false, after telling the user, when
-    // the catalogue cannot be loaded; the program cannot run without it.
+    // Start-up: loads the object catalogue Objects.txt (beside the program in `programFolder`,
+    // or in the installed data folder: catalogueFile()), then opens `commandLine` as a ROM when
+    // it is not empty; a level-data file (.twd) is not opened, the user is told how to import
+    // it. Returns false, after telling the user, when the catalogue cannot be loaded; the program
+    // cannot run without it.
     bool Form_Load(const QString& programFolder, const QString& commandLine);
 
     // Reads the ROM at `path` into the level document. On success `path` becomes the opened

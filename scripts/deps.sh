@@ -8,6 +8,9 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth fonts-dejavu-core
     locales clang libclang-rt-14-dev
+    # The installed tree's checks and the Debian package (cpack -G DEB reads the programs'
+    # library dependencies with dpkg-shlibdeps).
+    desktop-file-utils appstream shared-mime-info groff-base xdotool dpkg-dev
 )
 # kiv.dll: the MinGW-w64 cross compiler, its IDL compiler, the system IDL files (from Wine's
 # development files) and Wine to register and run it. Their recommends (32-bit Wine, fonts,
