@@ -28,6 +28,7 @@ const QString RomFilter = QStringLiteral("Game Boy ROMs (*.gb)|*.gb|All files (*
 const QString LevelDataFilter = QStringLiteral("Tarnwick Data (*.twd)|*.twd|All files (*.*)|*.*");
 const QString ImageFilter = QStringLiteral("PNG images (*.png)|*.png|All files (*.*)|*.*");
 const QString DataCheckTitle = QStringLiteral("Check World Data Usage");
+const QString PlayTitle = QStringLiteral("Play in Emulator");
 constexpr QSize ClientSize(729, 474);
 // The window's messages break lines the Windows way.
 constexpr std::string_view LineBreak = "\r\n";
@@ -99,6 +100,9 @@ void frmTW::createMenus() {
     mnuToolsDataCheck =
         addAction(toolsMenu, "mnuToolsDataCheck", QStringLiteral("World data usage check..."),
                   QKeySequence(Qt::CTRL | Qt::Key_W), &frmTW::mnuToolsDataCheck_Click);
+    toolsMenu->addSeparator();
+    mnuToolsPlay = addAction(toolsMenu, "mnuToolsPlay", QStringLiteral("&Play in emulator"),
+                             QKeySequence(Qt::Key_F5), &frmTW::mnuToolsPlay_Click);
 
     QMenu* mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
@@ -106,7 +110,7 @@ void frmTW::createMenus() {
               &frmTW::mnuHelpAbout_Click);
 
     for (QAction* action : {mnuFileSave, mnuFileImport, mnuFileExport, mnuFileExportImage, mnuTools,
-                            mnuToolsDataCheck})
+                            mnuToolsDataCheck, mnuToolsPlay})
         action->setEnabled(false);
 }
 
@@ -148,21 +152,26 @@ bool frmTW::loadROM(const QString& path) {
 
 void frmTW::enableRomCommands() {
     for (QAction* action : {mnuFileSave, mnuFileImport, mnuFileExport, mnuFileExportImage, mnuTools,
-                            mnuToolsDataCheck})
+                            mnuToolsDataCheck, mnuToolsPlay})
         action->setEnabled(true);
     screenEditor->enableEditing();
 }
 
-void frmTW::saveROM() {
+bool frmTW::openedRomIsThere() {
     const QString opened = romFile();
-    if (!QFileInfo(opened).isFile()) {
-        dialogs.message(this, QStringLiteral("Save Error"),
-                        QStringLiteral("Unable to find the opened file '") + opened +
-                            QStringLiteral("'.  Please export the level data, open the ROM and "
-                                           "then import before attempting to save again."),
-                        Dialogs::Icon::Exclamation);
+    if (QFileInfo(opened).isFile())
+        return true;
+    dialogs.message(this, QStringLiteral("Save Error"),
+                    QStringLiteral("Unable to find the opened file '") + opened +
+                        QStringLiteral("'.  Please export the level data, open the ROM and "
+                                       "then import before attempting to save again."),
+                    Dialogs::Icon::Exclamation);
+    return false;
+}
+
+void frmTW::saveROM() {
+    if (!openedRomIsThere())
         return;
-    }
     const QString outPath = chooseSaveFile(RomFilter, qs(rom::proposeSaveName(ws.romPath())));
     if (outPath.isEmpty())
         return;
@@ -170,23 +179,29 @@ void frmTW::saveROM() {
     WaitCursor wait;
     const rom::SaveOutcome outcome = ws.saveROM(outPath.toStdString());
     wait.restore();
+    if (!reportBuildOutcome(outcome))
+        return;
+    recovery->discard();
+    dialogs.message(this, QStringLiteral("ROM Saved"),
+                    qs(messages::savedText(outPath.toStdString(), outcome.sections, LineBreak)),
+                    Dialogs::Icon::Information);
+}
+
+bool frmTW::reportBuildOutcome(const rom::SaveOutcome& outcome) {
     switch (outcome.kind) {
     case rom::SaveOutcome::Kind::Saved:
-        recovery->discard();
-        dialogs.message(this, QStringLiteral("ROM Saved"),
-                        qs(messages::savedText(outPath.toStdString(), outcome.sections, LineBreak)),
-                        Dialogs::Icon::Information);
-        break;
+        return true;
     case rom::SaveOutcome::Kind::Refused:
         dialogs.message(this, QStringLiteral("Too Much Level Data"),
                         qs(messages::refusedText(outcome.sections, LineBreak)),
                         Dialogs::Icon::Critical);
-        break;
+        return false;
     case rom::SaveOutcome::Kind::Failed:
-        showFileError(QStringLiteral("Save ROM Error"), QStringLiteral("save"), opened,
+        showFileError(QStringLiteral("Save ROM Error"), QStringLiteral("save"), romFile(),
                       outcome.errorDescription, outcome.errorNumber);
-        break;
+        return false;
     }
+    return false;
 }
 
 void frmTW::refreshUsage() {
@@ -324,6 +339,45 @@ void frmTW::mnuToolsDataCheck_Click() {
         return;
     }
     dialogs.message(this, DataCheckTitle, qs(report), Dialogs::Icon::Information);
+}
+
+void frmTW::mnuToolsPlay_Click() {
+    const QString program = EmulatorLauncher::findEmulator();
+    if (program.isEmpty()) {
+        dialogs.message(this, PlayTitle,
+                        QStringLiteral("No emulator was found.  Install one, for example the "
+                                       "Debian package mgba-qt, or set %1 to the emulator "
+                                       "program to use.%2%2Looked for on PATH: %3")
+                            .arg(QLatin1String(EmulatorLauncher::Variable),
+                                 qs(std::string(LineBreak)),
+                                 EmulatorLauncher::knownEmulators().join(QStringLiteral(", "))),
+                        Dialogs::Icon::Exclamation);
+        return;
+    }
+    if (!openedRomIsThere())
+        return;
+    WaitCursor wait;
+    const rom::BuiltImage built = ws.buildImage();
+    wait.restore();
+    if (!reportBuildOutcome(built.outcome))
+        return;
+    QString error;
+    const QString image = emulator.writeImage(romFile(), built.image, error);
+    if (image.isEmpty()) {
+        dialogs.message(this, PlayTitle,
+                        QStringLiteral("Unable to write the image to play - %1").arg(error),
+                        Dialogs::Icon::Critical);
+        return;
+    }
+    if (!EmulatorLauncher::start(program, image, error)) {
+        dialogs.message(
+            this, PlayTitle,
+            QStringLiteral("Unable to start the emulator '%1' - %2").arg(program, error),
+            Dialogs::Icon::Critical);
+        return;
+    }
+    statusBar()->showMessage(
+        QStringLiteral("Playing %1 in %2").arg(image, QFileInfo(program).fileName()), 5000);
 }
 
 void frmTW::mnuHelpAbout_Click() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/EmulatorLauncher.h"
 #include "editor/PictureLibrary.h"
 #include "editor/Workspace.h"
 
@@ -42,6 +43,8 @@ public:
     ScreenEditor* editor() const { return screenEditor; }
     UsageMeter* usageMeter() const { return meter; }
     QString romFile() const { return QString::fromStdString(ws.romPath()); }
+    // Where Play in emulator writes its images; empty until the first.
+    QString playFolder() const { return emulator.folder(); }
 
 public slots:
     void mnuFileOpen_Click();
@@ -51,6 +54,9 @@ public slots:
     void mnuFileExportImage_Click();
     void mnuFileExit_Click();
     void mnuToolsDataCheck_Click();
+    // Play in emulator: the image Save As would write, in a folder of the window's own, started in
+    // an emulator. Nothing is asked and the document keeps its unsaved changes.
+    void mnuToolsPlay_Click();
     void mnuHelpAbout_Click();
     void cmdManager_Click();
 
@@ -76,6 +82,11 @@ private:
     // replace an existing file.
     QString chooseSaveFile(const QString& filter, const QString& fileName,
                            const QString& defaultSuffix = QString());
+    // Save As and Play build the same image: without the opened ROM neither can, and the user is
+    // told what to do. True when the opened ROM is there.
+    bool openedRomIsThere();
+    // Tells the user why an image was not built; true when it was.
+    bool reportBuildOutcome(const rom::SaveOutcome& outcome);
     void showFileError(const QString& title, const QString& verb, const QString& file,
                        const std::string& description, int number);
 
@@ -87,6 +98,7 @@ private:
     RecoveryWriter* recovery = nullptr;
     GameGraphics* gameGraphics = nullptr;
     QString lastFileName;
+    EmulatorLauncher emulator;
 
     QAction* mnuFileSave = nullptr;
     QAction* mnuFileImport = nullptr;
@@ -94,4 +106,5 @@ private:
     QAction* mnuFileExportImage = nullptr;
     QAction* mnuTools = nullptr;
     QAction* mnuToolsDataCheck = nullptr;
+    QAction* mnuToolsPlay = nullptr;
 };

@@ -108,8 +108,8 @@ protected:
         cmbLevel->setCurrentIndex(index);
     }
     void verifyRomCommandsEnabled(bool enabled) const {
-        for (const char* name :
-             {"mnuFileSave", "mnuFileImport", "mnuFileExport", "mnuTools", "mnuToolsDataCheck"})
+        for (const char* name : {"mnuFileSave", "mnuFileImport", "mnuFileExport", "mnuTools",
+                                 "mnuToolsDataCheck", "mnuToolsPlay"})
             QVERIFY2(action(name)->isEnabled() == enabled, name);
         QVERIFY(action("mnuFileOpen")->isEnabled());
         QVERIFY(action("mnuFileExit")->isEnabled());

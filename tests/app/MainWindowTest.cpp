@@ -373,7 +373,6 @@ private slots:
         QVERIFY2(entries(document()) == entries(edited),
                  firstDifference(entries(document()), entries(edited)).constData());
     }
-
 };
 
 QTEST_MAIN(MainWindowTest)
