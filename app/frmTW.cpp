@@ -45,7 +45,7 @@ frmTW::frmTW(Dialogs& dialogs, QWidget* parent)
       recovery(new RecoveryWriter(ws, this)),
       gameGraphics(new GameGraphics(pictures, *screenEditor, this)) {
     setObjectName(QStringLiteral("frmTW"));
-    setWindowTitle(Caption);
+    showCaption();
     screenEditor->setFixedSize(ClientSize);
     setCentralWidget(screenEditor);
     statusBar()->setSizeGripEnabled(false);
@@ -54,7 +54,7 @@ frmTW::frmTW(Dialogs& dialogs, QWidget* parent)
     createMenus();
 
     connect(screenEditor->managerButton(), &QPushButton::clicked, this, &frmTW::cmdManager_Click);
-    connect(screenEditor, &ScreenEditor::documentShown, this, &frmTW::refreshUsage);
+    connect(screenEditor, &ScreenEditor::documentShown, this, &frmTW::documentShown);
     // Every change of the document ends with the editor showing it, so that is where the
     // recovery copy learns of it.
     connect(screenEditor, &ScreenEditor::documentShown, recovery, &RecoveryWriter::documentShown);
@@ -141,7 +141,7 @@ bool frmTW::loadROM(const QString& path) {
                       e.description(), e.number());
         return false;
     }
-    setWindowTitle(Caption + QStringLiteral(" - ") + path);
+    showCaption();
     gameGraphics->useRom(ws.romPath());
     screenEditor->selectFirstLevel();
     enableRomCommands();
@@ -182,6 +182,7 @@ void frmTW::saveROM() {
     if (!reportBuildOutcome(outcome))
         return;
     recovery->discard();
+    showModified();
     dialogs.message(this, QStringLiteral("ROM Saved"),
                     qs(messages::savedText(outPath.toStdString(), outcome.sections, LineBreak)),
                     Dialogs::Icon::Information);
@@ -202,6 +203,23 @@ bool frmTW::reportBuildOutcome(const rom::SaveOutcome& outcome) {
         return false;
     }
     return false;
+}
+
+void frmTW::documentShown() {
+    refreshUsage();
+    showModified();
+}
+
+void frmTW::showCaption() {
+    // Qt marks the place of "[*]" in a title; a path holding those characters doubles them.
+    QString path = romFile();
+    path.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+    setWindowTitle((ws.hasRom() ? Caption + QStringLiteral(" - ") + path : Caption) +
+                   QStringLiteral("[*]"));
+}
+
+void frmTW::showModified() {
+    setWindowModified(ws.document().dataChanged());
 }
 
 void frmTW::refreshUsage() {

@@ -71,8 +71,13 @@ private:
                        const QKeySequence& shortcut, void (frmTW::*handler)());
     void enableRomCommands();
     // Every change of the document ends with the editor showing it again, so that is when the
-    // meter measures; before a ROM is read there is nothing to measure.
+    // meter measures and the title's mark follows; before a ROM is read there is nothing to
+    // measure.
+    void documentShown();
     void refreshUsage();
+    // "Tarnwick", or "Tarnwick - " and the opened ROM, with the mark of unsaved changes.
+    void showCaption();
+    void showModified();
     // The question before unsaved changes would be lost; true when the pending action may go on.
     bool askToSaveChanges();
     // The file dialog of the window: it remembers the last name used, as the Open dialog
