@@ -15,6 +15,8 @@
 #include "screen_manager/frmScreenManager.h"
 
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileInfo>
 #include <QLayout>
 #include <QMenuBar>
@@ -51,6 +53,7 @@ frmTW::frmTW(Dialogs& dialogs, QWidget* parent)
     statusBar()->setSizeGripEnabled(false);
     statusBar()->addPermanentWidget(meter, 1);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    setAcceptDrops(true);
     createMenus();
 
     connect(screenEditor->managerButton(), &QPushButton::clicked, this, &frmTW::cmdManager_Click);
@@ -314,8 +317,11 @@ void frmTW::mnuFileImport_Click() {
     if (!askToSaveChanges())
         return;
     const QString file = chooseOpenFile(LevelDataFilter, QString());
-    if (file.isEmpty())
-        return;
+    if (!file.isEmpty())
+        importLevelData(file);
+}
+
+void frmTW::importLevelData(const QString& file) {
     // A value the writer cannot take would otherwise only come to light at the next Save As,
     // after the document it replaced is gone: the import checks the file before taking it.
     try {
@@ -331,6 +337,40 @@ void frmTW::mnuFileImport_Click() {
         return;
     }
     screenEditor->selectFirstLevel();
+}
+
+bool frmTW::takesDrop(const DroppedFile& file) const {
+    return file.kind == DroppedFile::Kind::Rom ||
+           (file.kind == DroppedFile::Kind::LevelData && ws.hasRom());
+}
+
+void frmTW::dragEnterEvent(QDragEnterEvent* event) {
+    if (takesDrop(DroppedFile::of(event->mimeData())))
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void frmTW::dropEvent(QDropEvent* event) {
+    const DroppedFile file = DroppedFile::of(event->mimeData());
+    if (!takesDrop(file)) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    // The questions and messages that may follow wait for the user; the program the file came
+    // from should not wait with them.
+    QMetaObject::invokeMethod(
+        this, [this, file] { openDroppedFile(file); }, Qt::QueuedConnection);
+}
+
+void frmTW::openDroppedFile(const DroppedFile& file) {
+    if (!askToSaveChanges())
+        return;
+    if (file.kind == DroppedFile::Kind::Rom)
+        loadROM(file.path);
+    else
+        importLevelData(file.path);
 }
 
 void frmTW::mnuFileExit_Click() {

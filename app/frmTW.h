@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/DroppedFile.h"
 #include "app/EmulatorLauncher.h"
 #include "editor/PictureLibrary.h"
 #include "editor/Workspace.h"
@@ -12,6 +13,8 @@ class Dialogs;
 class GameGraphics;
 class QAction;
 class QCloseEvent;
+class QDragEnterEvent;
+class QDropEvent;
 class QMenu;
 class RecoveryWriter;
 class ScreenEditor;
@@ -62,6 +65,10 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent* event) override { Form_Unload(event); }
+    // A ROM dropped on the window is opened and level data imported, as File > Open and Import
+    // do, each asking first about unsaved changes; level data only once a ROM is open.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     // Closing asks about unsaved changes and may be cancelled.
@@ -70,6 +77,11 @@ private:
     QAction* addAction(QMenu* menu, const char* name, const QString& caption,
                        const QKeySequence& shortcut, void (frmTW::*handler)());
     void enableRomCommands();
+    // Import without its dialog: replaces the document with the level data in `file`, after the
+    // check that Save As could write it back.
+    void importLevelData(const QString& file);
+    bool takesDrop(const DroppedFile& file) const;
+    void openDroppedFile(const DroppedFile& file);
     // Every change of the document ends with the editor showing it again, so that is when the
     // meter measures and the title's mark follows; before a ROM is read there is nothing to
     // measure.
