@@ -32,6 +32,8 @@ const QString ImageFilter = QStringLiteral("PNG images (*.png)|*.png|All files (
 const QString DataCheckTitle = QStringLiteral("Check World Data Usage");
 const QString PlayTitle = QStringLiteral("Play in Emulator");
 constexpr QSize ClientSize(729, 474);
+// How long the status bar tells what a command did.
+constexpr int StatusTimeoutMs = 5000;
 // The window's messages break lines the Windows way.
 constexpr std::string_view LineBreak = "\r\n";
 
@@ -189,6 +191,7 @@ void frmTW::saveROM() {
     dialogs.message(this, QStringLiteral("ROM Saved"),
                     qs(messages::savedText(outPath.toStdString(), outcome.sections, LineBreak)),
                     Dialogs::Icon::Information);
+    statusBar()->showMessage(QStringLiteral("ROM written: ") + outPath, StatusTimeoutMs);
 }
 
 bool frmTW::reportBuildOutcome(const rom::SaveOutcome& outcome) {
@@ -292,6 +295,7 @@ void frmTW::mnuFileExport_Click() {
         return;
     try {
         ws.document().exportFile(file.toStdString());
+        statusBar()->showMessage(QStringLiteral("Level data written: ") + file, StatusTimeoutMs);
     } catch (const kiv::Error& e) {
         showFileError(QStringLiteral("Export Error"), QStringLiteral("export"), file,
                       e.description(), e.number());
@@ -307,6 +311,7 @@ void frmTW::mnuFileExportImage_Click() {
         saveLevelImage(levelImage(ws.document().kivLevel(), pictures,
                                   std::string(screenEditor->level().key()), true),
                        file.toStdString());
+        statusBar()->showMessage(QStringLiteral("Level image written: ") + file, StatusTimeoutMs);
     } catch (const kiv::Error& e) {
         showFileError(QStringLiteral("Export Error"), QStringLiteral("export"), file,
                       e.description(), e.number());
@@ -435,7 +440,8 @@ void frmTW::mnuToolsPlay_Click() {
         return;
     }
     statusBar()->showMessage(
-        QStringLiteral("Playing %1 in %2").arg(image, QFileInfo(program).fileName()), 5000);
+        QStringLiteral("Playing %1 in %2").arg(image, QFileInfo(program).fileName()),
+        StatusTimeoutMs);
 }
 
 void frmTW::mnuHelpAbout_Click() {
