@@ -53,7 +53,10 @@ frmTW::frmTW(Dialogs& dialogs, QWidget* parent)
     screenEditor->setFixedSize(ClientSize);
     setCentralWidget(screenEditor);
     statusBar()->setSizeGripEnabled(false);
-    statusBar()->addPermanentWidget(meter, 1);
+    // The meter keeps to its own width, leaving the left of the bar to the messages of the
+    // commands; a message cut short there is whole in the bar's tool tip.
+    statusBar()->addPermanentWidget(meter);
+    connect(statusBar(), &QStatusBar::messageChanged, statusBar(), &QWidget::setToolTip);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     setAcceptDrops(true);
     createMenus();

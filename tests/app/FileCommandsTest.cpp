@@ -392,8 +392,10 @@ private slots:
         QCOMPARE(window->statusBar()->currentMessage(),
                  told.isEmpty() ? QString() : told + path(file));
         QCOMPARE(!file.isEmpty() && QFileInfo::exists(path(file)), !told.isEmpty());
+        QCOMPARE(window->statusBar()->toolTip(), window->statusBar()->currentMessage());
         QVERIFY(window->usageMeter()->isVisible());
         QVERIFY(window->usageMeter()->width() > 0);
+        QVERIFY(window->usageMeter()->geometry().left() >= 100); // room for the message
     }
 
     void exportErrorNamesTheFile() {
