@@ -29,6 +29,13 @@ QString EmulatorLauncher::findEmulator() {
     return QString();
 }
 
+QString EmulatorLauncher::missingText(const QString& lineBreak) {
+    return QStringLiteral("No emulator was found.  Install one, for example the Debian package "
+                          "mgba-qt, or set %1 to the emulator program to use.%2%2Looked for on "
+                          "PATH: %3")
+        .arg(QLatin1String(Variable), lineBreak, knownEmulators().join(QStringLiteral(", ")));
+}
+
 QString EmulatorLauncher::writeImage(const QString& romPath, const std::vector<uint8_t>& image,
                                      QString& error) {
     if (!dir) {

@@ -25,6 +25,8 @@ public:
     static const QStringList& knownEmulators();
     // The variable's program, else the first known emulator on PATH; empty when there is none.
     static QString findEmulator();
+    // What the user is told when findEmulator finds none: what to install or set.
+    static QString missingText(const QString& lineBreak);
 
     // Writes `image` as "<ROM name>_play.gb" into the launcher's folder and returns its path; on
     // failure returns an empty path and sets `error`. A file an emulator still has open from an

@@ -410,13 +410,7 @@ void frmTW::mnuToolsDataCheck_Click() {
 void frmTW::mnuToolsPlay_Click() {
     const QString program = EmulatorLauncher::findEmulator();
     if (program.isEmpty()) {
-        dialogs.message(this, PlayTitle,
-                        QStringLiteral("No emulator was found.  Install one, for example the "
-                                       "Debian package mgba-qt, or set %1 to the emulator "
-                                       "program to use.%2%2Looked for on PATH: %3")
-                            .arg(QLatin1String(EmulatorLauncher::Variable),
-                                 qs(std::string(LineBreak)),
-                                 EmulatorLauncher::knownEmulators().join(QStringLiteral(", "))),
+        dialogs.message(this, PlayTitle, EmulatorLauncher::missingText(qs(std::string(LineBreak))),
                         Dialogs::Icon::Exclamation);
         return;
     }
@@ -425,17 +419,20 @@ void frmTW::mnuToolsPlay_Click() {
     WaitCursor wait;
     const rom::BuiltImage built = ws.buildImage();
     wait.restore();
-    if (!reportBuildOutcome(built.outcome))
-        return;
+    if (reportBuildOutcome(built.outcome))
+        play(program, built.image);
+}
+
+void frmTW::play(const QString& program, const std::vector<uint8_t>& image) {
     QString error;
-    const QString image = emulator.writeImage(romFile(), built.image, error);
-    if (image.isEmpty()) {
+    const QString imagePath = emulator.writeImage(romFile(), image, error);
+    if (imagePath.isEmpty()) {
         dialogs.message(this, PlayTitle,
                         QStringLiteral("Unable to write the image to play - %1").arg(error),
                         Dialogs::Icon::Critical);
         return;
     }
-    if (!EmulatorLauncher::start(program, image, error)) {
+    if (!EmulatorLauncher::start(program, imagePath, error)) {
         dialogs.message(
             this, PlayTitle,
             QStringLiteral("Unable to start the emulator '%1' - %2").arg(program, error),
@@ -443,7 +440,7 @@ void frmTW::mnuToolsPlay_Click() {
         return;
     }
     statusBar()->showMessage(
-        QStringLiteral("Playing %1 in %2").arg(image, QFileInfo(program).fileName()),
+        QStringLiteral("Playing %1 in %2").arg(imagePath, QFileInfo(program).fileName()),
         StatusTimeoutMs);
 }
 

@@ -104,6 +104,8 @@ private:
     bool openedRomIsThere();
     // Tells the user why an image was not built; true when it was.
     bool reportBuildOutcome(const rom::SaveOutcome& outcome);
+    // Writes `image` for `program` to play and starts it, telling the user what went wrong.
+    void play(const QString& program, const std::vector<uint8_t>& image);
     void showFileError(const QString& title, const QString& verb, const QString& file,
                        const std::string& description, int number);
 
