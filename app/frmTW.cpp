@@ -19,6 +19,8 @@
 
 #include <QCloseEvent>
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileInfo>
 #include <QLayout>
 #include <QMenuBar>
@@ -33,7 +35,10 @@ const QString LevelDataFilter = QStringLiteral("Tarnwick Data (*.twd)|*.twd|All 
 const QString ImageFilter = QStringLiteral("PNG images (*.png)|*.png|All files (*.*)|*.*");
 const QString PatchFilter = QStringLiteral("BPS patch (*.bps)|*.bps|IPS patch (*.ips)|*.ips");
 const QString DataCheckTitle = QStringLiteral("Check World Data Usage");
+const QString PlayTitle = QStringLiteral("Play in Emulator");
 constexpr QSize ClientSize(729, 474);
+// How long the status bar tells what a command did.
+constexpr int StatusTimeoutMs = 5000;
 // The window's messages break lines the Windows way.
 constexpr std::string_view LineBreak = "\r\n";
 
@@ -65,16 +70,20 @@ frmTW::frmTW(Dialogs& dialogs, QWidget* parent)
       recovery(new RecoveryWriter(ws, this)),
       gameGraphics(new GameGraphics(pictures, *screenEditor, this)) {
     setObjectName(QStringLiteral("frmTW"));
-    setWindowTitle(Caption);
+    showCaption();
     screenEditor->setFixedSize(ClientSize);
     setCentralWidget(screenEditor);
     statusBar()->setSizeGripEnabled(false);
-    statusBar()->addPermanentWidget(meter, 1);
+    // The meter keeps to its own width, leaving the left of the bar to the messages of the
+    // commands; a message cut short there is whole in the bar's tool tip.
+    statusBar()->addPermanentWidget(meter);
+    connect(statusBar(), &QStatusBar::messageChanged, statusBar(), &QWidget::setToolTip);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    setAcceptDrops(true);
     createMenus();
 
     connect(screenEditor->managerButton(), &QPushButton::clicked, this, &frmTW::cmdManager_Click);
-    connect(screenEditor, &ScreenEditor::documentShown, this, &frmTW::refreshUsage);
+    connect(screenEditor, &ScreenEditor::documentShown, this, &frmTW::documentShown);
     // Every change of the document ends with the editor showing it, so that is where the
     // recovery copy learns of it.
     connect(screenEditor, &ScreenEditor::documentShown, recovery, &RecoveryWriter::documentShown);
@@ -123,6 +132,9 @@ void frmTW::createMenus() {
     mnuToolsDataCheck =
         addAction(toolsMenu, "mnuToolsDataCheck", QStringLiteral("World data usage check..."),
                   QKeySequence(Qt::CTRL | Qt::Key_W), &frmTW::mnuToolsDataCheck_Click);
+    toolsMenu->addSeparator();
+    mnuToolsPlay = addAction(toolsMenu, "mnuToolsPlay", QStringLiteral("&Play in emulator"),
+                             QKeySequence(Qt::Key_F5), &frmTW::mnuToolsPlay_Click);
 
     QMenu* mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
@@ -130,7 +142,7 @@ void frmTW::createMenus() {
               &frmTW::mnuHelpAbout_Click);
 
     for (QAction* action : {mnuFileSave, mnuFileImport, mnuFileExport, mnuFileExportPatch,
-                            mnuFileExportImage, mnuTools, mnuToolsDataCheck})
+                            mnuFileExportImage, mnuTools, mnuToolsDataCheck, mnuToolsPlay})
         action->setEnabled(false);
 }
 
@@ -170,7 +182,7 @@ bool frmTW::loadROM(const QString& path) {
                       e.description(), e.number());
         return false;
     }
-    setWindowTitle(Caption + QStringLiteral(" - ") + path);
+    showCaption();
     gameGraphics->useRom(ws.romPath());
     screenEditor->selectFirstLevel();
     enableRomCommands();
@@ -181,7 +193,7 @@ bool frmTW::loadROM(const QString& path) {
 
 void frmTW::enableRomCommands() {
     for (QAction* action : {mnuFileSave, mnuFileImport, mnuFileExport, mnuFileExportPatch,
-                            mnuFileExportImage, mnuTools, mnuToolsDataCheck})
+                            mnuFileExportImage, mnuTools, mnuToolsDataCheck, mnuToolsPlay})
         action->setEnabled(true);
     screenEditor->enableEditing();
 }
@@ -199,7 +211,6 @@ bool frmTW::openedRomExists() {
 }
 
 void frmTW::saveROM() {
-    const QString opened = romFile();
     if (!openedRomExists())
         return;
     const QString outPath = chooseSaveFile(RomFilter, qs(rom::proposeSaveName(ws.romPath())));
@@ -209,23 +220,51 @@ void frmTW::saveROM() {
     WaitCursor wait;
     const rom::SaveOutcome outcome = ws.saveROM(outPath.toStdString());
     wait.restore();
+    if (!reportBuildOutcome(outcome))
+        return;
+    recovery->discard();
+    showModified();
+    dialogs.message(this, QStringLiteral("ROM Saved"),
+                    qs(messages::savedText(outPath.toStdString(), outcome.sections, LineBreak)),
+                    Dialogs::Icon::Information);
+    statusBar()->showMessage(QStringLiteral("ROM written: ") + outPath, StatusTimeoutMs);
+}
+
+bool frmTW::reportBuildOutcome(const rom::SaveOutcome& outcome) {
     switch (outcome.kind) {
     case rom::SaveOutcome::Kind::Saved:
-        recovery->discard();
-        dialogs.message(this, QStringLiteral("ROM Saved"),
-                        qs(messages::savedText(outPath.toStdString(), outcome.sections, LineBreak)),
-                        Dialogs::Icon::Information);
-        break;
+        return true;
     case rom::SaveOutcome::Kind::Refused:
-        dialogs.message(this, QStringLiteral("Too Much Level Data"),
-                        qs(messages::refusedText(outcome.sections, LineBreak)),
-                        Dialogs::Icon::Critical);
-        break;
+        showRefusal(outcome.sections);
+        return false;
     case rom::SaveOutcome::Kind::Failed:
-        showFileError(QStringLiteral("Save ROM Error"), QStringLiteral("save"), opened,
+        showFileError(QStringLiteral("Save ROM Error"), QStringLiteral("save"), romFile(),
                       outcome.errorDescription, outcome.errorNumber);
-        break;
+        return false;
     }
+    return false;
+}
+
+void frmTW::showRefusal(const rom::SectionsWritten& sections) {
+    dialogs.message(this, QStringLiteral("Too Much Level Data"),
+                    qs(messages::refusedText(sections, LineBreak)), Dialogs::Icon::Critical);
+}
+
+void frmTW::documentShown() {
+    refreshUsage();
+    showModified();
+}
+
+void frmTW::showCaption() {
+    // Qt marks the place of "[*]" in a title; a path holding those characters doubles them.
+    QString path = romFile();
+    path.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+    setWindowTitle((ws.hasRom() ? Caption + QStringLiteral(" - ") + path : Caption) +
+                   QStringLiteral("[*]"));
+}
+
+void frmTW::showModified() {
+    setWindowModified(ws.document().dataChanged());
 }
 
 void frmTW::refreshUsage() {
@@ -295,6 +334,7 @@ void frmTW::mnuFileExport_Click() {
         return;
     try {
         ws.document().exportFile(file.toStdString());
+        statusBar()->showMessage(QStringLiteral("Level data written: ") + file, StatusTimeoutMs);
     } catch (const kiv::Error& e) {
         showFileError(QStringLiteral("Export Error"), QStringLiteral("export"), file,
                       e.description(), e.number());
@@ -310,6 +350,7 @@ void frmTW::mnuFileExportImage_Click() {
         saveLevelImage(levelImage(ws.document().kivLevel(), pictures,
                                   std::string(screenEditor->level().key()), true),
                        file.toStdString());
+        statusBar()->showMessage(QStringLiteral("Level image written: ") + file, StatusTimeoutMs);
     } catch (const kiv::Error& e) {
         showFileError(QStringLiteral("Export Error"), QStringLiteral("export"), file,
                       e.description(), e.number());
@@ -339,20 +380,21 @@ void frmTW::mnuFileExportPatch_Click() {
         return;
     }
     if (built.outcome.kind == rom::SaveOutcome::Kind::Refused) {
-        dialogs.message(this, QStringLiteral("Too Much Level Data"),
-                        qs(messages::refusedText(built.outcome.sections, LineBreak)),
-                        Dialogs::Icon::Critical);
+        showRefusal(built.outcome.sections);
         return;
     }
-    statusBar()->showMessage(QStringLiteral("Patch written: ") + file, 5000);
+    statusBar()->showMessage(QStringLiteral("Patch written: ") + file, StatusTimeoutMs);
 }
 
 void frmTW::mnuFileImport_Click() {
     if (!askToSaveChanges())
         return;
     const QString file = chooseOpenFile(LevelDataFilter, QString());
-    if (file.isEmpty())
-        return;
+    if (!file.isEmpty())
+        importLevelData(file);
+}
+
+void frmTW::importLevelData(const QString& file) {
     // A value the writer cannot take would otherwise only come to light at the next Save As,
     // after the document it replaced is gone: the import checks the file before taking it.
     try {
@@ -368,6 +410,40 @@ void frmTW::mnuFileImport_Click() {
         return;
     }
     screenEditor->selectFirstLevel();
+}
+
+bool frmTW::takesDrop(const DroppedFile& file) const {
+    return file.kind == DroppedFile::Kind::Rom ||
+           (file.kind == DroppedFile::Kind::LevelData && ws.hasRom());
+}
+
+void frmTW::dragEnterEvent(QDragEnterEvent* event) {
+    if (takesDrop(DroppedFile::of(event->mimeData())))
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void frmTW::dropEvent(QDropEvent* event) {
+    const DroppedFile file = DroppedFile::of(event->mimeData());
+    if (!takesDrop(file)) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    // The questions and messages that may follow wait for the user; the program the file came
+    // from should not wait with them.
+    QMetaObject::invokeMethod(
+        this, [this, file] { openDroppedFile(file); }, Qt::QueuedConnection);
+}
+
+void frmTW::openDroppedFile(const DroppedFile& file) {
+    if (!askToSaveChanges())
+        return;
+    if (file.kind == DroppedFile::Kind::Rom)
+        loadROM(file.path);
+    else
+        importLevelData(file.path);
 }
 
 void frmTW::mnuFileExit_Click() {
@@ -394,6 +470,43 @@ void frmTW::mnuToolsDataCheck_Click() {
         return;
     }
     dialogs.message(this, DataCheckTitle, qs(report), Dialogs::Icon::Information);
+}
+
+void frmTW::mnuToolsPlay_Click() {
+    const QString program = EmulatorLauncher::findEmulator();
+    if (program.isEmpty()) {
+        dialogs.message(this, PlayTitle, EmulatorLauncher::missingText(qs(std::string(LineBreak))),
+                        Dialogs::Icon::Exclamation);
+        return;
+    }
+    if (!openedRomExists())
+        return;
+    WaitCursor wait;
+    const rom::BuiltImage built = ws.buildImage();
+    wait.restore();
+    if (reportBuildOutcome(built.outcome))
+        play(program, built.image);
+}
+
+void frmTW::play(const QString& program, const std::vector<uint8_t>& image) {
+    QString error;
+    const QString imagePath = emulator.writeImage(romFile(), image, error);
+    if (imagePath.isEmpty()) {
+        dialogs.message(this, PlayTitle,
+                        QStringLiteral("Unable to write the image to play - %1").arg(error),
+                        Dialogs::Icon::Critical);
+        return;
+    }
+    if (!EmulatorLauncher::start(program, imagePath, error)) {
+        dialogs.message(
+            this, PlayTitle,
+            QStringLiteral("Unable to start the emulator '%1' - %2").arg(program, error),
+            Dialogs::Icon::Critical);
+        return;
+    }
+    statusBar()->showMessage(
+        QStringLiteral("Playing %1 in %2").arg(imagePath, QFileInfo(program).fileName()),
+        StatusTimeoutMs);
 }
 
 void frmTW::mnuHelpAbout_Click() {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/DroppedFile.h"
+#include "app/EmulatorLauncher.h"
 #include "editor/PictureLibrary.h"
 #include "editor/Workspace.h"
 
@@ -11,6 +13,8 @@ class Dialogs;
 class GameGraphics;
 class QAction;
 class QCloseEvent;
+class QDragEnterEvent;
+class QDropEvent;
 class QMenu;
 class RecoveryWriter;
 class ScreenEditor;
@@ -44,6 +48,8 @@ public:
     ScreenEditor* editor() const { return screenEditor; }
     UsageMeter* usageMeter() const { return meter; }
     QString romFile() const { return QString::fromStdString(ws.romPath()); }
+    // Where Play in emulator writes its images; empty until the first.
+    QString playFolder() const { return emulator.folder(); }
 
 public slots:
     void mnuFileOpen_Click();
@@ -54,11 +60,18 @@ public slots:
     void mnuFileExportImage_Click();
     void mnuFileExit_Click();
     void mnuToolsDataCheck_Click();
+    // Play in emulator: the image Save As would write, in a folder of the window's own, started in
+    // an emulator. Nothing is asked and the document keeps its unsaved changes.
+    void mnuToolsPlay_Click();
     void mnuHelpAbout_Click();
     void cmdManager_Click();
 
 protected:
     void closeEvent(QCloseEvent* event) override { Form_Unload(event); }
+    // A ROM dropped on the window is opened and level data imported, as File > Open and Import
+    // do, each asking first about unsaved changes; level data only once a ROM is open.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     // Closing asks about unsaved changes and may be cancelled.
@@ -67,9 +80,19 @@ private:
     QAction* addAction(QMenu* menu, const char* name, const QString& caption,
                        const QKeySequence& shortcut, void (frmTW::*handler)());
     void enableRomCommands();
+    // Import without its dialog: replaces the document with the level data in `file`, after the
+    // check that Save As could write it back.
+    void importLevelData(const QString& file);
+    bool takesDrop(const DroppedFile& file) const;
+    void openDroppedFile(const DroppedFile& file);
     // Every change of the document ends with the editor showing it again, so that is when the
-    // meter measures; before a ROM is read there is nothing to measure.
+    // meter measures and the title's mark follows; before a ROM is read there is nothing to
+    // measure.
+    void documentShown();
     void refreshUsage();
+    // "Tarnwick", or "Tarnwick - " and the opened ROM, with the mark of unsaved changes.
+    void showCaption();
+    void showModified();
     // The question before unsaved changes would be lost; true when the pending action may go on.
     bool askToSaveChanges();
     // The file dialog of the window: it remembers the last name used, as the Open dialog
@@ -82,6 +105,12 @@ private:
     // Save As and Export patch start from the opened ROM's file; when it is gone the user is told
     // how to carry the work over, and false is returned.
     bool openedRomExists();
+    // Tells the user why an image was not built; true when it was.
+    bool reportBuildOutcome(const rom::SaveOutcome& outcome);
+    // A world over its budget: nothing was written.
+    void showRefusal(const rom::SectionsWritten& sections);
+    // Writes `image` for `program` to play and starts it, telling the user what went wrong.
+    void play(const QString& program, const std::vector<uint8_t>& image);
     void showFileError(const QString& title, const QString& verb, const QString& file,
                        const std::string& description, int number);
 
@@ -93,6 +122,7 @@ private:
     RecoveryWriter* recovery = nullptr;
     GameGraphics* gameGraphics = nullptr;
     QString lastFileName;
+    EmulatorLauncher emulator;
 
     QAction* mnuFileSave = nullptr;
     QAction* mnuFileImport = nullptr;
@@ -101,4 +131,5 @@ private:
     QAction* mnuFileExportImage = nullptr;
     QAction* mnuTools = nullptr;
     QAction* mnuToolsDataCheck = nullptr;
+    QAction* mnuToolsPlay = nullptr;
 };

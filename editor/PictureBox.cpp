@@ -45,6 +45,8 @@ void PictureBox::fillRect(QPoint from, QPoint to, QColor color) {
 
 void PictureBox::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    // On a screen with more device pixels than points each pixel must stay a square.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     painter.drawImage(0, 0, image_);
 }
 

@@ -1,5 +1,6 @@
 #include "editor/ScreenEditor.h"
 
+#include "editor/CrispPixmap.h"
 #include "editor/Dialogs.h"
 #include "editor/PictureBox.h"
 #include "editor/PictureLibrary.h"
@@ -240,13 +241,14 @@ void ScreenEditor::cmbScreen_Click() {
 
     const std::string ref = screen();
     if (rom::CheckDupScreen(ws.document().kivLevel(), std::string(level_.key()), ref)) {
-        dialogs.message(this, tr("Screen Editor"),
-                        tr("There is a screen with the reference '%1' in level %2.  Therefore "
-                           "this screen's design will be overwritten with the screen in that "
-                           "level when saved to the ROM and you will need to edit that one "
-                           "instead.")
-                            .arg(qs(ref), qs(rom::levelText(rom::secondLevelOfWorld(level_.key())))),
-                        Dialogs::Icon::Exclamation);
+        dialogs.message(
+            this, tr("Screen Editor"),
+            tr("There is a screen with the reference '%1' in level %2.  Therefore "
+               "this screen's design will be overwritten with the screen in that "
+               "level when saved to the ROM and you will need to edit that one "
+               "instead.")
+                .arg(qs(ref), qs(rom::levelText(rom::secondLevelOfWorld(level_.key())))),
+            Dialogs::Icon::Exclamation);
     }
     emit documentShown();
 }
@@ -273,7 +275,7 @@ void ScreenEditor::buildObjectList() {
 
 QIcon ScreenEditor::objectIcon(int code) const {
     const QImage picture = pictures.LoadObjectPicture(code, std::string(level_.key()));
-    return QIcon(QPixmap::fromImage(picture));
+    return crispIcon(picture, lvObjects->devicePixelRatioF());
 }
 
 void ScreenEditor::refreshPictures() {
@@ -310,7 +312,8 @@ void ScreenEditor::lvObjects_MouseUp(Qt::MouseButton button) {
 
 void ScreenEditor::giveObject(int index, int code) {
     buttonPicture_[index] = pictures.LoadObjectPicture(code, std::string(level_.key()));
-    picObject[index]->setPixmap(QPixmap::fromImage(buttonPicture_[index]));
+    picObject[index]->setPixmap(
+        crispPixmap(buttonPicture_[index], picObject[index]->devicePixelRatioF()));
     buttonObject_[index] = code;
 }
 

@@ -1,5 +1,6 @@
 #include "screen_manager/EnemiesTab.h"
 
+#include "editor/CrispPixmap.h"
 #include "editor/PictureBox.h"
 #include "editor/PictureLibrary.h"
 #include "editor/ScreenMarks.h"
@@ -268,6 +269,6 @@ QImage EnemiesTab::pictureOfCode(int code) const {
 }
 
 void EnemiesTab::showPicture(const QImage& picture) {
-    picEnemy->setPixmap(QPixmap::fromImage(picture));
+    picEnemy->setPixmap(crispPixmap(picture, picEnemy->devicePixelRatioF()));
     picEnemy->show();
 }

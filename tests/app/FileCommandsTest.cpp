@@ -2,6 +2,10 @@
 
 #include "tests/app/MainWindowFixture.h"
 
+#include "app/UsageMeter.h"
+
+#include <QStatusBar>
+
 class FileCommandsTest : public QObject, public MainWindowFixture {
     Q_OBJECT
 
@@ -348,6 +352,50 @@ private slots:
         QVERIFY(shownTitled(QStringLiteral("Import Error")).isEmpty());
         QCOMPARE(ws().document().kivLevel().GetValue(prefix + "3"), std::string("254"));
         QVERIFY(ws().document().dataChanged());
+    }
+
+    // A command that wrote a file says so in the status bar, and the usage meter stays in view.
+    void writtenFileIsToldInTheStatusBar_data() {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<bool>("overfull");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("told"); // empty: nothing was written, nothing is told
+        QTest::newRow("save as") << "mnuFileSave" << false << "saved.gb"
+                                 << "ROM written: ";
+        QTest::newRow("export level data") << "mnuFileExport" << false << "levels.twd"
+                                           << "Level data written: ";
+        QTest::newRow("export level image") << "mnuFileExportImage" << false << "level.png"
+                                            << "Level image written: ";
+        QTest::newRow("save as cancelled") << "mnuFileSave" << false << ""
+                                           << "";
+        QTest::newRow("save as refused") << "mnuFileSave" << true << "saved.gb"
+                                         << "";
+        QTest::newRow("export failed") << "mnuFileExport" << false << "no/levels.twd"
+                                       << "";
+        QTest::newRow("image export failed") << "mnuFileExportImage" << false << "no/level.png"
+                                             << "";
+    }
+    void writtenFileIsToldInTheStatusBar() {
+        QFETCH(QString, command);
+        QFETCH(bool, overfull);
+        QFETCH(QString, file);
+        QFETCH(QString, told);
+        startWithRom();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        if (overfull)
+            overfillWorld1();
+        dialogs->files = {file.isEmpty() ? QString() : path(file)};
+
+        action(command.toLatin1())->trigger();
+
+        QCOMPARE(window->statusBar()->currentMessage(),
+                 told.isEmpty() ? QString() : told + path(file));
+        QCOMPARE(!file.isEmpty() && QFileInfo::exists(path(file)), !told.isEmpty());
+        QCOMPARE(window->statusBar()->toolTip(), window->statusBar()->currentMessage());
+        QVERIFY(window->usageMeter()->isVisible());
+        QVERIFY(window->usageMeter()->width() > 0);
+        QVERIFY(window->usageMeter()->geometry().left() >= 100); // room for the message
     }
 
     void exportErrorNamesTheFile() {

@@ -27,6 +27,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QTreeView>
+#include <QWindow>
 #include <QtTest>
 
 #include <algorithm>
@@ -88,6 +89,11 @@ protected:
     QString path(const QString& name) const { return dir->filePath(name); }
     QAction* action(const char* name) const { return window->findChild<QAction*>(name); }
     Workspace& ws() const { return window->workspace(); }
+    // The title as the window shows it, Qt's mark of unsaved changes in place of "[*]".
+    QString shownTitle() const {
+        window->winId();
+        return window->windowHandle()->title();
+    }
     std::string document() const { return ws().document().kivLevel().GetAll(); }
 
     // Starts the window as the program does, with the catalogue beside the test program,
@@ -108,8 +114,9 @@ protected:
         cmbLevel->setCurrentIndex(index);
     }
     void verifyRomCommandsEnabled(bool enabled) const {
-        for (const char* name : {"mnuFileSave", "mnuFileImport", "mnuFileExport",
-                                 "mnuFileExportPatch", "mnuTools", "mnuToolsDataCheck"})
+        for (const char* name :
+             {"mnuFileSave", "mnuFileImport", "mnuFileExport", "mnuFileExportPatch", "mnuTools",
+              "mnuToolsDataCheck", "mnuToolsPlay"})
             QVERIFY2(action(name)->isEnabled() == enabled, name);
         QVERIFY(action("mnuFileOpen")->isEnabled());
         QVERIFY(action("mnuFileExit")->isEnabled());

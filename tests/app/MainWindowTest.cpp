@@ -12,7 +12,7 @@ private slots:
 
     void startsWithoutRom() {
         QVERIFY(start());
-        QCOMPARE(window->windowTitle(), QStringLiteral("Tarnwick"));
+        QCOMPARE(shownTitle(), QStringLiteral("Tarnwick"));
         QVERIFY(window->romFile().isEmpty());
         verifyRomCommandsEnabled(false);
         QVERIFY(dialogs->shown.isEmpty());
@@ -20,7 +20,7 @@ private slots:
 
     void startsWithCommandLineRom() {
         QVERIFY(start(romPath));
-        QCOMPARE(window->windowTitle(), QStringLiteral("Tarnwick - ") + romPath);
+        QCOMPARE(shownTitle(), QStringLiteral("Tarnwick - ") + romPath);
         QCOMPARE(window->romFile(), romPath);
         QCOMPARE(window->editor()->levelText(), QStringLiteral("1-1"));
         verifyRomCommandsEnabled(true);
@@ -52,7 +52,7 @@ private slots:
                                      "ROM file, -2147221503")
                           .arg(path("other.gb")),
                       Icon::Critical);
-        QCOMPARE(window->windowTitle(), QStringLiteral("Tarnwick"));
+        QCOMPARE(shownTitle(), QStringLiteral("Tarnwick"));
         QVERIFY(window->romFile().isEmpty());
         verifyRomCommandsEnabled(false);
     }
@@ -90,7 +90,7 @@ private slots:
                  qPrintable(errors[0].text));
         QVERIFY2(errors[0].text.endsWith(ending), qPrintable(errors[0].text));
         QCOMPARE(window->romFile(), romPath);
-        QCOMPARE(window->windowTitle(), QStringLiteral("Tarnwick - ") + romPath);
+        QCOMPARE(shownTitle(), QStringLiteral("Tarnwick - ") + romPath);
         QVERIFY(document() == before);
         QVERIFY(ws().document().dataChanged());
         QVERIFY(ws().document().sectionChanged()[rom::SectionWorld1]);
@@ -138,6 +138,74 @@ private slots:
         QCOMPARE(ws().document().dataChanged(),
                  changed && files.isEmpty()); // only a save clears it
         QVERIFY(dialogs->answers.isEmpty());
+    }
+
+    // The title reads as ever; Qt's "[*]" carries the mark of unsaved changes, which follows
+    // every way the document changes and every way it is saved or replaced.
+    void titleMarksUnsavedChanges() {
+        const QString opened = QStringLiteral("Tarnwick - ") + romPath;
+        const auto verifyTitle = [&](const QString& caption, bool modified) {
+            QCOMPARE(window->windowTitle(), caption + QStringLiteral("[*]"));
+            QCOMPARE(window->isWindowModified(), modified);
+            QCOMPARE(shownTitle(), caption + (modified ? QStringLiteral("*") : QString()));
+        };
+        QVERIFY(start());
+        verifyTitle(QStringLiteral("Tarnwick"), false);
+        dialogs->files = {romPath};
+        window->mnuFileOpen_Click();
+        verifyTitle(opened, false);
+
+        editByMouse();
+        verifyTitle(opened, true);
+        dialogs->files = {path("saved.gb")};
+        window->mnuFileSave_Click();
+        verifyTitle(opened, false);
+        QTest::mouseClick(window->editor()->findChild<QPushButton*>("cmdUndo"), Qt::LeftButton);
+        verifyTitle(opened, true);
+        dialogs->files = {path("saved.gb")};
+        window->mnuFileSave_Click();
+        verifyTitle(opened, false);
+
+        QTimer::singleShot(0, [] {
+            if (auto* sm = qobject_cast<frmScreenManager*>(QApplication::activeModalWidget())) {
+                auto* tabs = sm->findChild<QTabBar*>();
+                tabs->setCurrentIndex(3);
+                auto* pipes = sm->findChild<QTreeView*>("lvPipes");
+                pipes->setCurrentIndex(pipes->model()->index(0, 0));
+                chooseAnother(sm, "cmbExitY");
+                sm->close();
+            }
+        });
+        QTest::mouseClick(window->editor()->managerButton(), Qt::LeftButton);
+        verifyTitle(opened, true);
+
+        // A failed open keeps both the title and the mark.
+        dialogs->answers = {Answer::No};
+        dialogs->files = {path("missing.gb")};
+        window->mnuFileOpen_Click();
+        verifyTitle(opened, true);
+        dialogs->answers = {Answer::No};
+        dialogs->files = {romPath};
+        window->mnuFileOpen_Click();
+        verifyTitle(opened, false);
+
+        dialogs->files = {path("levels.twd")};
+        window->mnuFileExport_Click();
+        verifyTitle(opened, false);
+        dialogs->files = {path("levels.twd")};
+        window->mnuFileImport_Click();
+        verifyTitle(opened, true);
+    }
+
+    // Qt would take "[*]" in a ROM's path for the place of the mark.
+    void titleShowsAPathHoldingTheMarkPlace() {
+        QVERIFY(QDir(dir->path()).mkdir(QStringLiteral("a[*]b")));
+        const QString rom = path(QStringLiteral("a[*]b/sample.gb"));
+        QVERIFY(QFile::copy(romPath, rom));
+        QVERIFY(start(rom));
+        QCOMPARE(shownTitle(), QStringLiteral("Tarnwick - ") + rom);
+        editByMouse();
+        QCOMPARE(shownTitle(), QStringLiteral("Tarnwick - ") + rom + QStringLiteral("*"));
     }
 
     void exitClosesThroughTheQuestion() {
@@ -373,7 +441,6 @@ private slots:
         QVERIFY2(entries(document()) == entries(edited),
                  firstDifference(entries(document()), entries(edited)).constData());
     }
-
 };
 
 QTEST_MAIN(MainWindowTest)
