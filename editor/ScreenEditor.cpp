@@ -1,6 +1,7 @@
 #include "editor/ScreenEditor.h"
 
 #include "editor/Dialogs.h"
+#include "editor/ObjectKindMark.h"
 #include "editor/PictureBox.h"
 #include "editor/PictureLibrary.h"
 #include "editor/ScreenRenderer.h"
@@ -174,6 +175,7 @@ void ScreenEditor::createObjectList() {
     lvObjects->setIconSize(QSize(CellSize, CellSize));
     lvObjects->setSelectionMode(QAbstractItemView::SingleSelection);
     lvObjects->setUniformItemSizes(true);
+    lvObjects->setItemDelegate(new objectkind::Delegate(lvObjects));
     lvObjects->viewport()->installEventFilter(this);
 }
 
@@ -268,6 +270,7 @@ void ScreenEditor::buildObjectList() {
         auto* item =
             new QListWidgetItem(objectIcon(object.code), qs(object.description), lvObjects);
         item->setData(Qt::UserRole, qs(object.codeText));
+        objectkind::mark(*item, level_.worldDigit() - '0', object.code);
     }
 }
 
