@@ -173,13 +173,13 @@ private slots:
         }
         QVERIFY(drawn > 0);
 
-        // Known cells of the sample's first screen: the ground's left end (object 49) on cell
-        // (0, 14), whose picture has a brown edge at its pixel (2, 5), and a coin (244) on cell
+        // Known cells of the sample's first screen: the ground's top left (object 101) on cell
+        // (0, 14), whose picture is dark brown ink at its pixel (2, 5), and a coin (244) on cell
         // (12, 7), gold in its middle.
         QCOMPARE(editor->screen(), "41472");
-        QCOMPARE(doc().GetValue(rom::cellKey("11", "41472", 0, 14)), "49");
+        QCOMPARE(doc().GetValue(rom::cellKey("11", "41472", 0, 14)), "101");
         QCOMPARE(doc().GetValue(rom::cellKey("11", "41472", 12, 7)), "244");
-        QCOMPARE(picEditor->image().pixel(2, 14 * 16 + 5), qRgb(176, 128, 64));
+        QCOMPARE(picEditor->image().pixel(2, 14 * 16 + 5), qRgb(60, 32, 12));
         QCOMPARE(picEditor->image().pixel(12 * 16 + 8, 7 * 16 + 8), qRgb(190, 130, 20));
     }
 };
