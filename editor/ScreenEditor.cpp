@@ -2,6 +2,7 @@
 
 #include "editor/CrispPixmap.h"
 #include "editor/Dialogs.h"
+#include "editor/ObjectKindMark.h"
 #include "editor/PictureBox.h"
 #include "editor/PictureLibrary.h"
 #include "editor/ScreenRenderer.h"
@@ -175,6 +176,7 @@ void ScreenEditor::createObjectList() {
     lvObjects->setIconSize(QSize(CellSize, CellSize));
     lvObjects->setSelectionMode(QAbstractItemView::SingleSelection);
     lvObjects->setUniformItemSizes(true);
+    lvObjects->setItemDelegate(new objectkind::Delegate(lvObjects));
     lvObjects->viewport()->installEventFilter(this);
 }
 
@@ -270,6 +272,7 @@ void ScreenEditor::buildObjectList() {
         auto* item =
             new QListWidgetItem(objectIcon(object.code), qs(object.description), lvObjects);
         item->setData(Qt::UserRole, qs(object.codeText));
+        objectkind::mark(*item, level_.worldDigit() - '0', object.code);
     }
 }
 

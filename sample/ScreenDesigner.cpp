@@ -26,6 +26,8 @@ Grid emptyGrid() {
     return grid;
 }
 
+constexpr int MaxPits = 4;
+
 bool hasGround(const Grid& grid, int x) {
     return x >= 0 && x < ScreenColumns && grid[x][GroundRow] != Empty;
 }
@@ -46,7 +48,7 @@ bool isFree(const Grid& grid, int x, int y, int w, int h) {
 Grid ScreenDesigner::land(int targetBytes, bool firstScreen) {
     Grid grid = emptyGrid();
     for (int x = 0; x < ScreenColumns; ++x)
-        grid[x][GroundRow] = grid[x][LastRow] = theme_.groundFill;
+        grid[x][GroundRow] = grid[x][LastRow] = theme_.groundFill.inner(x);
     if (!firstScreen)
         carvePits(grid, targetBytes * 2 / 3);
     topTheGround(grid, firstScreen);
@@ -61,11 +63,16 @@ Grid ScreenDesigner::sky(int targetBytes) {
 }
 
 void ScreenDesigner::carvePits(Grid& grid, int groundBytes) {
-    for (int tries = 0; tries < 12 && encodedSize(grid) > groundBytes; ++tries) {
-        const int x0 = rng_.range(2, ScreenColumns - 4);
-        const int width = rng_.range(2, 3);
-        for (int x = x0; x < x0 + width; ++x)
+    // Pits two cells wide, with ground of at least two cells beside each and under most of the
+    // screen, so that Mario can always land.
+    int pits = 0;
+    for (int tries = 0; tries < 12 && pits < MaxPits && encodedSize(grid) > groundBytes; ++tries) {
+        const int x0 = 2 * rng_.range(1, ScreenColumns / 2 - 2);
+        if (!hasGround(grid, x0 - 2) || !hasGround(grid, x0 + 3))
+            continue;
+        for (int x = x0; x < x0 + 2; ++x)
             grid[x][GroundRow] = grid[x][LastRow] = Empty;
+        ++pits;
     }
 }
 
@@ -76,7 +83,7 @@ void ScreenDesigner::topTheGround(Grid& grid, bool firstScreen) const {
         const bool leftEdge = x == 0 ? firstScreen : !hasGround(grid, x - 1);
         const bool rightEdge = x + 1 < ScreenColumns && !hasGround(grid, x + 1);
         const Span& top = theme_.groundTop;
-        grid[x][GroundRow] = leftEdge ? top.left : rightEdge ? top.right : top.middle;
+        grid[x][GroundRow] = leftEdge ? top.left : rightEdge ? top.right : top.inner(x);
     }
 }
 
@@ -114,7 +121,8 @@ void ScreenDesigner::addLandFeature(Grid& grid) {
         break;
     case 5:
         if (hasClouds()) {
-            span(grid, rng_.range(1, 4), rng_.range(0, 16), rng_.range(2, 4), theme_.cloud);
+            place(grid, rng_.range(0, ScreenColumns - theme_.cloud.width), rng_.range(1, 3),
+                  theme_.cloud);
             break;
         }
         [[fallthrough]];
@@ -127,7 +135,7 @@ void ScreenDesigner::addLandFeature(Grid& grid) {
 void ScreenDesigner::addSkyFeature(Grid& grid) {
     switch (rng_.range(0, 4)) {
     case 0:
-        block(grid, rng_.range(0, 18), rng_.range(2, 12));
+        bigBlock(grid, rng_.range(0, 18), rng_.range(2, 12));
         break;
     case 1:
         row(grid, 0, rng_.range(0, 14), rng_.range(3, 6), theme_.ceiling);
@@ -139,22 +147,27 @@ void ScreenDesigner::addSkyFeature(Grid& grid) {
         row(grid, rng_.range(3, 11), rng_.range(0, 16), rng_.range(2, 4), Coin);
         break;
     default:
-        span(grid, rng_.range(1, 6), rng_.range(0, 16), rng_.range(2, 4),
-             hasClouds() ? theme_.cloud : theme_.platform);
+        if (hasClouds())
+            place(grid, rng_.range(0, ScreenColumns - theme_.cloud.width), rng_.range(1, 5),
+                  theme_.cloud);
+        else
+            span(grid, rng_.range(1, 6), rng_.range(0, 16), rng_.range(2, 4), theme_.platform);
         break;
     }
 }
 
 void ScreenDesigner::row(Grid& grid, int y, int x0, int length, int code) {
-    span(grid, y, x0, length, {code, code, code});
+    span(grid, y, x0, length, same(code));
 }
 
 void ScreenDesigner::span(Grid& grid, int y, int x0, int length, const Span& codes) {
     length = std::min(length, ScreenColumns - x0);
-    if (!isFree(grid, x0, y, length, 1))
+    if (codes.pairs())
+        length -= length % 2;
+    if (length <= 0 || !isFree(grid, x0, y, length, 1))
         return;
     for (int i = 0; i < length; ++i)
-        grid[x0 + i][y] = i == 0 ? codes.left : i == length - 1 ? codes.right : codes.middle;
+        grid[x0 + i][y] = i == 0 ? codes.left : i == length - 1 ? codes.right : codes.inner(i);
 }
 
 void ScreenDesigner::blockRow(Grid& grid, int y) {
@@ -163,12 +176,11 @@ void ScreenDesigner::blockRow(Grid& grid, int y) {
     if (!isFree(grid, x0, y, length, 1))
         return;
     for (int x = x0; x < x0 + length; ++x)
-        grid[x][y] = !rng_.chance(30) ? Brick : rng_.chance(25) ? PowerUpBlock : CoinBlock;
+        grid[x][y] = !rng_.chance(30) ? Breakable : rng_.chance(25) ? PowerUpBlock : CoinBlock;
 }
 
-void ScreenDesigner::block(Grid& grid, int x, int y) {
-    const int code = rng_.chance(50) ? HardBlock : theme_.block;
-    place(grid, x, y, {2, 2, {code, code, code, code}});
+void ScreenDesigner::bigBlock(Grid& grid, int x, int y) {
+    place(grid, x, y, theme_.bigBlock);
 }
 
 void ScreenDesigner::pipe(Grid& grid) {
@@ -191,7 +203,7 @@ void ScreenDesigner::stairs(Grid& grid) {
     for (int i = 0; i < height; ++i) {
         const int steps = up ? i + 1 : height - i;
         for (int y = GroundRow - steps; y < GroundRow; ++y)
-            grid[x0 + i][y] = HardBlock;
+            grid[x0 + i][y] = theme_.block;
     }
 }
 

@@ -32,13 +32,13 @@ private:
     uint64_t state_;
 };
 
-// Object codes the designs use, by their meaning in the object catalogue. Universal blocks look
-// the same in every world.
+// Object codes the designs use, by what the game does with them. Universal blocks look the same
+// in every world; everything below code 96 is walked through, so ground, stairs and ledges come
+// from the solid codes of each world.
 inline constexpr int Empty = ColumnCells::Empty;
-inline constexpr int Brick = 127;
+inline constexpr int Breakable = 130;
 inline constexpr int CoinBlock = 128;
 inline constexpr int PowerUpBlock = 129;
-inline constexpr int HardBlock = 19;
 inline constexpr int Coin = 244;
 inline constexpr int PipeTopLeft = 112;
 inline constexpr int PipeTopRight = 113;
@@ -56,22 +56,30 @@ struct Stamp {
     int at(int x, int y) const { return codes[static_cast<size_t>(y * width + x)]; }
 };
 
-// Three codes that make a row of any length: its left end, its middle, its right end.
+// Codes that make a row of any length: its left end, its right end and, between them, `middle`
+// at odd places from the left end and `alternate` at even ones (objects two cells wide repeat).
 struct Span {
     int left;
     int middle;
     int right;
+    int alternate;
+    bool pairs() const { return alternate != middle; }
+    int inner(int i) const { return i % 2 == 1 ? middle : alternate; }
 };
+constexpr Span same(int code) {
+    return {code, code, code, code};
+}
 
 // Each world's own objects (codes 49 to 111 are drawn per world) and the enemies met there.
 struct WorldTheme {
-    Span groundTop;
-    int groundFill;
-    int block;                    // a world's own solid block
-    Span platform;                // a floating ledge
-    Span cloud;                   // Empty when the world has no clouds
-    int ceiling;                  // the scrolling levels' scraps of ceiling
-    std::array<Stamp, 4> scenery; // things that stand on the ground
+    Span groundTop;               // solid
+    Span groundFill;              // solid, under the top
+    int block;                    // a solid block of the world's own, for stairs
+    Stamp bigBlock;               // two by two solid cells floating in the sky levels
+    Span platform;                // a floating ledge Mario can stand on
+    Stamp cloud;                  // width 0 when the world has none
+    int ceiling;                  // the sky levels' scraps of ceiling
+    std::array<Stamp, 4> scenery; // things that stand on the ground, all walked through
     std::array<int, 6> enemies;
     int boss;
 };
@@ -93,10 +101,11 @@ public:
 private:
     void carvePits(Grid& grid, int groundBytes);
 
-    // The ground's top row gets its edges beside the pits.
+    // The ground's top row gets its edges beside the pits; objects two cells wide line up on
+    // even columns.
     void topTheGround(Grid& grid, bool firstScreen) const;
     void addFeatures(Grid& grid, int targetBytes, bool sky);
-    bool hasClouds() const { return theme_.cloud.middle != Empty; }
+    bool hasClouds() const { return theme_.cloud.width > 0; }
     void addLandFeature(Grid& grid);
     void addSkyFeature(Grid& grid);
     static void row(Grid& grid, int y, int x0, int length, int code);
@@ -104,7 +113,7 @@ private:
     // A row with its ends, left where it would cover something or leave the screen.
     static void span(Grid& grid, int y, int x0, int length, const Span& codes);
     void blockRow(Grid& grid, int y);
-    void block(Grid& grid, int x, int y);
+    void bigBlock(Grid& grid, int x, int y);
     void pipe(Grid& grid);
     void stairs(Grid& grid);
     void scenery(Grid& grid);

@@ -212,7 +212,7 @@ TEST_F(CliBuild, AWorldOverItsBudgetWritesNothing) {
 
     const CliRun r = run({"build", path("s.gb"), path("big.twd"), path("out.gb")});
     EXPECT_EQ(r.exitCode, 1);
-    EXPECT_EQ(r.err, "tarnwick-cli: Unable to save ROM as data usage for world 3 is: 10,086 out "
+    EXPECT_EQ(r.err, "tarnwick-cli: Unable to save ROM as data usage for world 3 is: 10,235 out "
                      "of 4,426\n\nNothing was written.\n");
     EXPECT_EQ(readText(path("out.gb")), "keep");
 }

@@ -1,5 +1,6 @@
 // The editor on the generated sample ROM and the shipped catalogue.
 
+#include "editor/ObjectKindMark.h"
 #include "editor/PictureBox.h"
 #include "editor/PictureLibrary.h"
 #include "editor/ScreenEditor.h"
@@ -64,6 +65,65 @@ private slots:
         }
     }
 
+    // Every object carries what Mario meets there, and the list draws it beside the description;
+    // world 2's blank solid code shows in red as the invisible wall it is.
+    void objectListMarksEachObjectsKind_data() {
+        QTest::addColumn<int>("level");
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("2-1 blank solid") << 3 << "98"
+                                         << "Invisible wall";
+        QTest::newRow("2-1 platform") << 3 << "96"
+                                      << "Semi-solid";
+        QTest::newRow("2-1 rock ground") << 3 << "110"
+                                         << "Solid";
+        QTest::newRow("2-1 seaweed") << 3 << "91"
+                                     << "Scenery";
+        QTest::newRow("1-1 canopy") << 0 << "105"
+                                    << "Semi-solid";
+        QTest::newRow("1-1 ground") << 0 << "101"
+                                    << "Solid";
+        QTest::newRow("1-1 hidden block") << 0 << "95"
+                                          << "Hidden block";
+        QTest::newRow("3-1 boss switch") << 6 << "225"
+                                         << "Boss switch";
+        QTest::newRow("4-1 coin") << 9 << "244"
+                                  << "Coin";
+        QTest::newRow("4-1 pipe top") << 9 << "112"
+                                      << "Pipe entrance";
+        QTest::newRow("4-1 breakable") << 9 << "130"
+                                       << "Breakable";
+    }
+    void objectListMarksEachObjectsKind() {
+        QFETCH(int, level);
+        QFETCH(QString, code);
+        QFETCH(QString, kind);
+        cmbLevel()->setCurrentIndex(level);
+        auto* list = editor->findChild<QListWidget*>("lvObjects");
+        QListWidgetItem* item = nullptr;
+        for (int row = 0; row < list->count() && !item; ++row)
+            if (list->item(row)->data(Qt::UserRole).toString() == code)
+                item = list->item(row);
+        QVERIFY(item);
+        QCOMPARE(item->data(objectkind::KindRole).toString(), kind);
+        QVERIFY(item->toolTip().startsWith(kind));
+
+        list->resize(385, 457);
+        list->scrollToItem(item);
+        const QRect rect = list->visualItemRect(item);
+        const QImage shown = list->viewport()->grab(rect).toImage();
+        const QRect kindArea(shown.width() * 2 / 3, 0, shown.width() / 3, shown.height());
+        int inked = 0, red = 0;
+        for (int y = kindArea.top(); y <= kindArea.bottom(); ++y)
+            for (int x = kindArea.left(); x <= kindArea.right(); ++x) {
+                const QColor c = shown.pixelColor(x, y);
+                inked += c.lightness() < 200;
+                red += c.red() > 150 && c.green() < 100;
+            }
+        QVERIFY2(inked > 10, "the kind name is drawn at the right of the row");
+        QCOMPARE(red > 10, kind == "Invisible wall");
+    }
+
     // Walking every screen of every level warns exactly for the screens of a world's first
     // level that its second level lists too.
     void sharedScreensAreWarnedAbout() {
@@ -113,13 +173,13 @@ private slots:
         }
         QVERIFY(drawn > 0);
 
-        // Known cells of the sample's first screen: the ground's left end (object 49) on cell
-        // (0, 14), whose picture has a brown edge at its pixel (2, 5), and a coin (244) on cell
+        // Known cells of the sample's first screen: the ground's top left (object 101) on cell
+        // (0, 14), whose picture is dark brown ink at its pixel (2, 5), and a coin (244) on cell
         // (12, 7), gold in its middle.
         QCOMPARE(editor->screen(), "41472");
-        QCOMPARE(doc().GetValue(rom::cellKey("11", "41472", 0, 14)), "49");
+        QCOMPARE(doc().GetValue(rom::cellKey("11", "41472", 0, 14)), "101");
         QCOMPARE(doc().GetValue(rom::cellKey("11", "41472", 12, 7)), "244");
-        QCOMPARE(picEditor->image().pixel(2, 14 * 16 + 5), qRgb(176, 128, 64));
+        QCOMPARE(picEditor->image().pixel(2, 14 * 16 + 5), qRgb(60, 32, 12));
         QCOMPARE(picEditor->image().pixel(12 * 16 + 8, 7 * 16 + 8), qRgb(190, 130, 20));
     }
 };

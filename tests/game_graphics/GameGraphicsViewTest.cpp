@@ -25,21 +25,22 @@ namespace {
 
 const QString ImageFilter = QStringLiteral("PNG images (*.png)|*.png|All files (*.*)|*.*");
 
-// Cell (0, 14) of the first screen of level 1-1 in the sample holds object 49.
+// Cell (0, 14) of the first screen of level 1-1 in the sample holds object 101, the ground.
 constexpr int CellX = 0;
 constexpr int CellY = 14;
-constexpr int Code = 49;
+constexpr int Code = 101;
 
 // Colours established once from the sample ROM's tiles and the program's own pictures. The
-// sample's world 1 tile 49 is light sand (the palette's second shade) on pixel (4, 4), where the
-// program's picture 1049 is pale yellow; tile 19 starts with that shade in its top-left corner,
-// picture 19 with a light grey; the brick 127, first in the object list, is drawn darkest at its
-// top-left corner by the tile, orange by the program's picture.
-const QRgb RomSand = qRgb(152, 172, 128);
-const QRgb OwnSand = qRgb(250, 226, 156);
-const QRgb OwnBlockCorner = qRgb(212, 212, 222);
+// sample's world 1 tile 101 shows an oval in the palette's third shade on pixel (4, 4), where the
+// program's picture 1101 is dark sand; tile 19 starts with the second shade in its top-left
+// corner, picture 19 with a light grey; the plain block 127, first in the object list, is drawn
+// darkest at its top-left corner by the tile, near black by the program's picture.
+const QRgb RomSand = qRgb(76, 96, 72);
+const QRgb RomBlockCorner = qRgb(152, 172, 128);
+const QRgb OwnSand = qRgb(168, 104, 44);
+const QRgb OwnBlockCorner = qRgb(200, 200, 210);
 const QRgb RomBrickCorner = qRgb(28, 36, 32);
-const QRgb OwnBrickCorner = qRgb(236, 150, 110);
+const QRgb OwnBrickCorner = qRgb(32, 32, 48);
 
 const QRgb White = qRgb(255, 255, 255);
 
@@ -110,7 +111,7 @@ private slots:
         QVERIFY(at.x() >= 0);
         QCOMPARE(cellPixel(at), romCell.pixel(at));
         const QImage romIcon = firstIcon();
-        QCOMPARE(knownPixels(), (QList<QRgb>{RomSand, RomSand, RomBrickCorner}));
+        QCOMPARE(knownPixels(), (QList<QRgb>{RomSand, RomBlockCorner, RomBrickCorner}));
 
         gameGraphics->trigger();
         QVERIFY(!gameGraphics->isChecked());
@@ -123,7 +124,7 @@ private slots:
         QCOMPARE(cellPixel(at), romCell.pixel(at));
         QCOMPARE(firstIcon(), romIcon);
         QCOMPARE(window->editor()->buttonPicture(0), romPicture(1, 19));
-        QCOMPARE(knownPixels(), (QList<QRgb>{RomSand, RomSand, RomBrickCorner}));
+        QCOMPARE(knownPixels(), (QList<QRgb>{RomSand, RomBlockCorner, RomBrickCorner}));
     }
 
     void beforeARomTheSwitchDrawsNothing() {
@@ -155,24 +156,24 @@ private slots:
         QCOMPARE(written.size(), QSize(320 * 18, 256));
 
         // What the sample's level 2-1 holds, written out. Its first screen is bare but for the
-        // ground, whose top row (object 49, world 2's sea floor tile) is light on its first pixel
-        // row, then mid grey, then the palette's second shade. The picture has no grid lines and
-        // no start marker.
+        // ground, whose top row (object 108, world 2's rocky ground) is light on its first pixel
+        // row at x = 2, then darkest, then the palette's third shade. The picture has no grid
+        // lines and no start marker.
         const auto pixel = [&](int x, int y) { return written.pixel(x, y); };
-        QCOMPARE(pixel(0, 14 * 16), White);
-        QCOMPARE(pixel(0, 14 * 16 + 2), qRgb(76, 96, 72));
-        QCOMPARE(pixel(0, 14 * 16 + 4), qRgb(152, 172, 128));
+        QCOMPARE(pixel(2, 14 * 16), White);
+        QCOMPARE(pixel(2, 14 * 16 + 2), qRgb(28, 36, 32));
+        QCOMPARE(pixel(2, 14 * 16 + 4), qRgb(76, 96, 72));
         QCOMPARE(pixel(16, 100), White);
         QCOMPARE(pixel(100, 16), White);
         QCOMPARE(pixel(32, 8), White);
-        // A power-up on screen 2 over column 7: a bar below the top row.
-        QCOMPARE(pixel(320 + 7 * 16 + 8, 128), qRgb(0, 128, 255));
-        QCOMPARE(pixel(320 + 7 * 16 + 8, 0), White);
-        // The first pipe: its entry on screen 4 over columns 4 and 5, its exit on screen 10 over
-        // columns 2 and 3, one cell high with its bottom edge on the top of row 10.
-        QCOMPARE(pixel(3 * 320 + 5 * 16, 128), qRgb(132, 255, 0));
-        QCOMPARE(pixel(9 * 320 + 3 * 16, 9 * 16 + 8), qRgb(132, 255, 0));
-        QCOMPARE(pixel(9 * 320 + 3 * 16, 8 * 16 + 8), White);
+        // A power-up on screen 2 over column 16: a bar below the top row.
+        QCOMPARE(pixel(320 + 16 * 16 + 8, 128), qRgb(0, 128, 255));
+        QCOMPARE(pixel(320 + 16 * 16 + 8, 0), White);
+        // The first pipe: its entry on screen 6 over columns 10 and 11, its exit on screen 11
+        // over columns 6 and 7, one cell high with its bottom edge on the top of row 15.
+        QCOMPARE(pixel(5 * 320 + 11 * 16, 128), qRgb(132, 255, 0));
+        QCOMPARE(pixel(10 * 320 + 7 * 16, 14 * 16 + 8), qRgb(132, 255, 0));
+        QCOMPARE(pixel(10 * 320 + 7 * 16, 13 * 16 + 8), White);
         // The first enemy, a Gunion (type 32) stored on screen 2 at x 0 on row 13, stands on
         // screen 4 with its bottom edge on row 12's top: purple in the middle of its picture.
         QCOMPARE(pixel(3 * 320 + 8, 12 * 16 - 8), qRgb(140, 70, 160));

@@ -57,20 +57,21 @@ private slots:
         }
     }
 
-    // Known cells of the sample: on the first screen of 2-1 the ground's top (object 49) fills
-    // row 14 and nothing stands above it; the second screen has a block 19 on cell (13, 11).
-    // World 2's picture 49 is sky blue above a pale line on its third pixel row; block 19 is
-    // dark grey on pixel (3, 3).
+    // Known cells of the sample: on the first screen of 2-1 the rocky ground's top (objects 108
+    // and 109) fills row 14 and nothing stands above it; the second screen has a coin 244 on
+    // cell (8, 7). World 2's pictures 108 and 109 are pale sky on their first pixel rows and
+    // dark ink on the third at x = 3; the coin is gold on its pixel (4, 8).
     void theSamplesCellsShowTheirPictures() {
         ManagerFixture f;
-        QCOMPARE(f.get(rom::cellKey("21", f.get(rom::screenKey("21", 1)), 0, 14)), "49");
-        QCOMPARE(f.get(rom::cellKey("21", f.get(rom::screenKey("21", 2)), 13, 11)), "19");
+        QCOMPARE(f.get(rom::cellKey("21", f.get(rom::screenKey("21", 1)), 0, 14)), "108");
+        QCOMPARE(f.get(rom::cellKey("21", f.get(rom::screenKey("21", 1)), 19, 14)), "109");
+        QCOMPARE(f.get(rom::cellKey("21", f.get(rom::screenKey("21", 2)), 8, 7)), "244");
         const QImage image = levelImage(f.workspace.document().kivLevel(), f.pictures, "21", false);
-        QCOMPARE(image.pixel(3, 14 * 16), qRgb(120, 180, 232));
-        QCOMPARE(image.pixel(3, 14 * 16 + 2), qRgb(250, 238, 200));
-        QCOMPARE(image.pixel(19 * 16 + 3, 14 * 16 + 2), qRgb(250, 238, 200));
-        QCOMPARE(image.pixel(320 + 13 * 16 + 3, 11 * 16 + 3), qRgb(90, 90, 104));
-        QCOMPARE(image.pixel(13 * 16 + 3, 11 * 16 + 3), White);
+        QCOMPARE(image.pixel(3, 14 * 16), qRgb(230, 244, 255));
+        QCOMPARE(image.pixel(3, 14 * 16 + 2), qRgb(14, 42, 68));
+        QCOMPARE(image.pixel(19 * 16 + 3, 14 * 16 + 2), qRgb(14, 42, 68));
+        QCOMPARE(image.pixel(320 + 8 * 16 + 4, 7 * 16 + 8), qRgb(248, 200, 48));
+        QCOMPARE(image.pixel(8 * 16 + 4, 7 * 16 + 8), White);
         QCOMPARE(image.pixel(16, 100), White); // no grid line
         QCOMPARE(image.pixel(32, 8), White);   // no start marker
     }
@@ -89,7 +90,7 @@ private slots:
         const QImage marked = levelImage(doc, pictures, "11", true);
         const QImage brick = pictures.LoadObjectPicture(19, "11");
         QCOMPARE(plain.pixel(320 + 3 * 16 + 3, 4 * 16 + 3), brick.pixel(3, 3));
-        QCOMPARE(plain.pixel(320 + 3 * 16 + 3, 4 * 16 + 3), qRgb(90, 90, 104));
+        QCOMPARE(plain.pixel(320 + 3 * 16 + 3, 4 * 16 + 3), qRgb(110, 110, 128));
         QCOMPARE(plain.pixel(16, 100), White); // no grid line
         QCOMPARE(plain.pixel(320 + 7 * 16 + 8, 128), White);
         QCOMPARE(marked.pixel(320 + 7 * 16 + 8, 128), marks::PowerUpColor.rgb());

@@ -70,9 +70,9 @@ private slots:
         QVERIFY(run.err.isEmpty());
         const QImage written(out);
         QCOMPARE(written.size(), QSize(320 * 17, 256));
-        // Cell (0, 14) of the first screen holds object 49, drawn from world 1's tile 49.
+        // Cell (0, 14) of the first screen holds object 101, drawn from world 1's tile 101.
         const rom::RomImage image(rom::makeSampleRom());
-        const QImage tile = rompictures::tilePicture(*rom::readTile(image, 1, 49));
+        const QImage tile = rompictures::tilePicture(*rom::readTile(image, 1, 101));
         QCOMPARE(written.pixel(5, 14 * 16 + 5), tile.pixel(5, 5));
     }
 

@@ -1,8 +1,10 @@
 #include "editor/RomPictures.h"
 #include "editor/PictureLibrary.h"
+#include "rom/ObjectKind.h"
 #include "rom/RomImage.h"
 #include "rom/RomLayout.h"
 #include "rom/TileGraphics.h"
+#include "sample/SampleRom.h"
 #include "tests/support/ImageChecks.h"
 
 #include <QTest>
@@ -31,6 +33,22 @@ int bundledChoice(const PictureLibrary& library, int world, int code) {
         if (!library.bundledPicture(id).isNull())
             return id;
     return -1;
+}
+
+// Whether two pictures of one size split into the same areas of one colour.
+bool sameShapes(const QImage& a, const QImage& b) {
+    if (a.size() != b.size() || a.isNull())
+        return false;
+    QHash<QRgb, QRgb> forth, back;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+            if (forth.value(p, q) != q || back.value(q, p) != p)
+                return false;
+            forth.insert(p, q);
+            back.insert(q, p);
+        }
+    return true;
 }
 
 } // namespace
@@ -76,6 +94,37 @@ private slots:
         const QImage brick = drawn.value(Universal19);
         QCOMPARE(brick.pixel(15, 1), rompictures::Palette[3]);
         QCOMPARE(brick.pixel(15, 2), rompictures::Palette[0]);
+    }
+
+    // Game graphics on or off, a cell of the sample means the same: every world picture is the
+    // sample's tile at that code with its pixels doubled and its shades in colours of their own
+    // (pixels alike in one are alike in the other), and a code blank in the game (the hidden
+    // block, an invisible wall) is blank in the sample and marked in the bundled picture.
+    void bundledWorldPicturesDrawTheSamplesTiles() {
+        const PictureLibrary library;
+        const QHash<int, QImage> tiles =
+            rompictures::objectPictures(rom::RomImage(rom::makeSampleRom()), library);
+        int compared = 0;
+        for (int world = 1; world <= 4; ++world)
+            for (int code = 49; code <= 111; ++code) {
+                const int id = world * 1000 + code;
+                const QImage bundled = library.bundledPicture(id);
+                if (bundled.isNull())
+                    continue;
+                const QString where = QStringLiteral("picture %1").arg(id);
+                const rom::ObjectKind kind = rom::objectKind(world, code);
+                if (kind == rom::ObjectKind::InvisibleWall) {
+                    QVERIFY2(isOnly(tiles.value(id), rompictures::Palette[0]), qPrintable(where));
+                    QVERIFY2(!isOnly(bundled, bundled.pixel(0, 1)), qPrintable(where));
+                    continue;
+                }
+                QVERIFY2(sameShapes(tiles.value(id), bundled), qPrintable(where));
+                ++compared;
+            }
+        QCOMPARE(compared, 56 + 58 + 58 + 60 - 2 - 1); // all but the markers and the wall
+        QVERIFY(isOnly(tiles.value(rom::HiddenBlockCode), rompictures::Palette[0]));
+        const QImage hidden = library.bundledPicture(rom::HiddenBlockCode);
+        QVERIFY(!isOnly(hidden, hidden.pixel(0, 0)));
     }
 
     void lookupSettlesOnTheSameIdsAsTheBundledPictures() {

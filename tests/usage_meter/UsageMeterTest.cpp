@@ -226,11 +226,11 @@ private slots:
         startWithRom();
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-        const QStringList opened = {QStringLiteral("World 1: 4,067 / 5,847"),
-                                    QStringLiteral("Worlds 2 & 4: 7,153 / 10,544"),
-                                    QStringLiteral("World 3: 3,186 / 4,426")};
+        const QStringList opened = {QStringLiteral("World 1: 4,134 / 5,847"),
+                                    QStringLiteral("Worlds 2 & 4: 7,154 / 10,544"),
+                                    QStringLiteral("World 3: 3,439 / 4,426")};
         QCOMPARE(shown(), opened);
-        QCOMPARE(label(World1)->toolTip(), QStringLiteral("1,780 bytes to spare."));
+        QCOMPARE(label(World1)->toolTip(), QStringLiteral("1,713 bytes to spare."));
         QCOMPARE(editor().level().text(), "1-1");
         QCOMPARE(ws().document().kivLevel().GetValue(rom::cellKey("11", editor().screen(), 0, 0)),
                  kiv::ConfigFile::NotFound);
@@ -240,8 +240,8 @@ private slots:
         QCOMPARE(ws().document().kivLevel().GetValue(rom::cellKey("11", editor().screen(), 0, 0)),
                  "19");
         QCOMPARE(shown(),
-                 (QStringList{QStringLiteral("World 1: 4,069 / 5,847"), opened[1], opened[2]}));
-        QCOMPARE(label(World1)->toolTip(), QStringLiteral("1,778 bytes to spare."));
+                 (QStringList{QStringLiteral("World 1: 4,136 / 5,847"), opened[1], opened[2]}));
+        QCOMPARE(label(World1)->toolTip(), QStringLiteral("1,711 bytes to spare."));
 
         editor().findChild<QPushButton*>(QStringLiteral("cmdUndo"))->click();
         QCOMPARE(shown(), opened);
