@@ -55,10 +55,10 @@ void UsageMeter::reserveWidth(QLabel* label, int region) {
     label->setMinimumWidth(QFontMetrics(bold).horizontalAdvance(widest));
 }
 
-void UsageMeter::refresh(const kiv::ConfigFile& kivLevel) {
+void UsageMeter::refresh(const rom::LevelDocument& document) {
     rom::DataUsage usage;
     try {
-        usage = rom::dataUsage(kivLevel, kivScratch);
+        usage = document.dataUsage();
     } catch (const kiv::Error& e) {
         showError(
             QStringLiteral("%1, %2").arg(QString::fromStdString(e.description())).arg(e.number()));

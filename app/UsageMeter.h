@@ -1,6 +1,6 @@
 #pragma once
 
-#include <kiv/ConfigFile.h>
+#include "rom/LevelDocument.h"
 
 #include <QWidget>
 
@@ -10,16 +10,17 @@ class QLabel;
 
 // The status bar's running tally of the bytes each save region's screens would take against the
 // room the game has for them, so that a world grown too big shows at once rather than when Save
-// As refuses it. It measures in a store of its own, so it never disturbs the workspace.
+// As refuses it. The document keeps the encoded screens between measurements, so a refresh after
+// an edit encodes only the screens that edit touched, and never disturbs the workspace.
 class UsageMeter : public QWidget {
     Q_OBJECT
 
 public:
     explicit UsageMeter(QWidget* parent = nullptr);
 
-    // Measures `kivLevel` and shows the three figures; a region over its budget is shown in the
+    // Measures `document` and shows the three figures; a region over its budget is shown in the
     // warning style until it fits again.
-    void refresh(const kiv::ConfigFile& kivLevel);
+    void refresh(const rom::LevelDocument& document);
 
     // `region` is a section of rom::Regions.
     QLabel* regionLabel(int region) const { return lblRegion[region]; }
@@ -30,6 +31,5 @@ private:
     void showError(const QString& description);
     static void setWarning(QLabel* label, bool warning);
 
-    kiv::ConfigFile kivScratch;
     std::array<QLabel*, 3> lblRegion{};
 };

@@ -191,7 +191,7 @@ void frmTW::saveROM() {
 
 void frmTW::refreshUsage() {
     if (ws.hasRom())
-        meter->refresh(ws.document().kivLevel());
+        meter->refresh(ws.document());
 }
 
 bool frmTW::askToSaveChanges() {
