@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include <array>
+#include <optional>
 
 class QLabel;
 
@@ -29,7 +30,15 @@ private:
     static void reserveWidth(QLabel* label, int region);
     void showRegion(int region, long used, long budget);
     void showError(const QString& description);
-    static void setWarning(QLabel* label, bool warning);
+    void setWarning(int region, bool warning);
 
+    // What each label shows, so that a refresh leaves alone a region whose figure stayed.
+    struct Shown {
+        long used = 0;
+        long budget = 0;
+        bool operator==(const Shown&) const = default;
+    };
+    std::array<std::optional<Shown>, 3> shown_{};
+    std::array<bool, 3> warning_{};
     std::array<QLabel*, 3> lblRegion{};
 };
