@@ -217,8 +217,8 @@ void SlotTable::erase(std::string_view name) {
 }
 
 void SlotTable::clear() {
-    for (std::size_t i = 0; i < slots_.size(); ++i)
-        slots_[i].reset();
+    // The slots are reset as they are handed out again, not here: a store emptied to be filled
+    // anew touches each slot once.
     slots_.clear();
     std::fill(tags_.begin(), tags_.end(), uint8_t{0});
     names_ = 0;
@@ -291,11 +291,13 @@ SlotTable::Slot& SlotTable::newSlot(std::string_view name, std::string_view valu
     Slot& slot = slots_.grow();
     slot.name.assign(name);
     slot.value.assign(value);
+    slot.nextSameName = -1;
+    slot.lastSameName = -1;
     return slot;
 }
 
 void SlotTable::addHole() {
-    slots_.grow();
+    slots_.grow().reset();
     holes_.push(lastSlot());
 }
 
