@@ -55,10 +55,10 @@ void UsageMeter::reserveWidth(QLabel* label, int region) {
     label->setMinimumWidth(QFontMetrics(bold).horizontalAdvance(widest));
 }
 
-void UsageMeter::refresh(const kiv::ConfigFile& kivLevel) {
+void UsageMeter::refresh(const rom::LevelDocument& document) {
     rom::DataUsage usage;
     try {
-        usage = rom::dataUsage(kivLevel, kivScratch);
+        usage = document.dataUsage();
     } catch (const kiv::Error& e) {
         showError(
             QStringLiteral("%1, %2").arg(QString::fromStdString(e.description())).arg(e.number()));
@@ -69,11 +69,14 @@ void UsageMeter::refresh(const kiv::ConfigFile& kivLevel) {
 }
 
 void UsageMeter::showRegion(int region, long used, long budget) {
+    if (shown_[region] == Shown{used, budget})
+        return;
+    shown_[region] = Shown{used, budget};
     QLabel* label = lblRegion[region];
     // A region without any screen measures -1: it takes nothing.
     label->setText(regionText(region, count(std::max(used, 0L)), budget));
     const bool over = used > budget;
-    setWarning(label, over);
+    setWarning(region, over);
     if (over)
         label->setToolTip(
             QStringLiteral("Over budget by %1 bytes: Save As will refuse to write %2.")
@@ -88,13 +91,18 @@ void UsageMeter::showError(const QString& description) {
     for (int region = 0; region < 3; ++region) {
         QLabel* label = lblRegion[region];
         label->setText(regionText(region, QStringLiteral("?"), rom::Regions[region].budget));
-        setWarning(label, true);
+        shown_[region].reset();
+        setWarning(region, true);
         label->setToolTip(QStringLiteral("Unable to measure the world data usage - ") +
                           description);
     }
 }
 
-void UsageMeter::setWarning(QLabel* label, bool warning) {
+void UsageMeter::setWarning(int region, bool warning) {
+    if (warning_[region] == warning)
+        return;
+    warning_[region] = warning;
+    QLabel* label = lblRegion[region];
     QFont font;
     QPalette palette;
     if (warning) {

@@ -269,7 +269,7 @@ void frmTW::showModified() {
 
 void frmTW::refreshUsage() {
     if (ws.hasRom())
-        meter->refresh(ws.document().kivLevel());
+        meter->refresh(ws.document());
 }
 
 bool frmTW::askToSaveChanges() {

@@ -37,10 +37,11 @@ public:
     // The image Save As would write now, with the same refusals, built in memory; the document
     // keeps its unsaved changes.
     rom::BuiltImage buildImage();
-    // The bytes each world's screens would take in a save. Throws kiv::Error.
+    // The bytes each world's screens would take in a save, re-encoding only the screens changed
+    // since the last measurement or save. Throws kiv::Error.
     rom::DataUsage dataUsage();
 
-    // The encoder's scratch store, which only save and usage write.
+    // The encoder's scratch store, which only save writes.
     const kiv::ConfigFile& kivSave() const { return kivSave_; }
 
 private:

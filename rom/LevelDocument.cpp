@@ -20,14 +20,16 @@ void LevelDocument::setCell(LevelId level, const std::string& ref, int x, int y,
         kivLevel_.WriteValue(key, num(*code));
     else
         kivLevel_.DelKey(key);
-    markChanged(level.screenSection());
+    encoded_.forgetScreen(level.key(), ref, level.screenSection());
+    noteChange(level.screenSection());
 }
 
 void LevelDocument::clearScreen(LevelId level, const std::string& ref) {
     for (int x = 0; x < ScreenColumns; ++x)
         for (int y = 0; y < ScreenRows; ++y)
             kivLevel_.DelKey(cellKey(level.key(), ref, x, y));
-    markChanged(level.screenSection());
+    encoded_.forgetScreen(level.key(), ref, level.screenSection());
+    noteChange(level.screenSection());
 }
 
 std::vector<ScreenRef> LevelDocument::screenOrder(LevelId level) const {
@@ -36,7 +38,8 @@ std::vector<ScreenRef> LevelDocument::screenOrder(LevelId level) const {
 
 void LevelDocument::setScreenOrder(LevelId level, const std::vector<ScreenRef>& refs) {
     writeScreenOrder(kivLevel_, level, refs);
-    markChanged(level.screenSection());
+    encoded_.forgetOrder(level.screenSection());
+    noteChange(level.screenSection());
 }
 
 std::vector<EnemyRecord> LevelDocument::enemies(LevelId level) const {
@@ -45,7 +48,7 @@ std::vector<EnemyRecord> LevelDocument::enemies(LevelId level) const {
 
 void LevelDocument::setEnemies(LevelId level, const std::vector<EnemyRecord>& records) {
     writeEnemies(kivLevel_, level, records);
-    markChanged(SectionEnemies);
+    noteChange(SectionEnemies);
 }
 
 std::vector<PowerUpRecord> LevelDocument::powerUps() const {
@@ -54,7 +57,7 @@ std::vector<PowerUpRecord> LevelDocument::powerUps() const {
 
 void LevelDocument::setPowerUps(const std::vector<PowerUpRecord>& records) {
     writePowerUps(kivLevel_, records);
-    markChanged(SectionPowerUps);
+    noteChange(SectionPowerUps);
 }
 
 std::vector<PipeRecord> LevelDocument::pipes(LevelId level) const {
@@ -63,17 +66,23 @@ std::vector<PipeRecord> LevelDocument::pipes(LevelId level) const {
 
 void LevelDocument::setPipes(LevelId level, const std::vector<PipeRecord>& records) {
     writePipes(kivLevel_, level, records);
-    markChanged(SectionPipes);
+    noteChange(SectionPipes);
 }
 
 void LevelDocument::loadROM(const std::string& path) {
-    rom::loadROM(path, kivLevel_);
+    loadROM(RomImage::fromFile(path));
+}
+
+void LevelDocument::loadROM(const RomImage& image) {
+    rom::loadROM(image, kivLevel_, loadSpace_);
+    encoded_.forgetAll();
     forgetChanges();
 }
 
 std::string LevelDocument::importFile(const std::string& path) {
     std::string refusal = importLevelData(path, kivLevel_, scratch_);
     scratch_.DelAll();
+    encoded_.forgetAll();
     if (refusal.empty())
         markAllChanged();
     return refusal;
@@ -81,6 +90,7 @@ std::string LevelDocument::importFile(const std::string& path) {
 
 std::string LevelDocument::importStore(kiv::ConfigFile& levelData) {
     std::string refusal = importLevelStore(levelData, kivLevel_);
+    encoded_.forgetAll();
     if (refusal.empty())
         markAllChanged();
     return refusal;
@@ -90,13 +100,33 @@ void LevelDocument::exportFile(const std::string& path) const {
     kivLevel_.ConfigSave(path);
 }
 
+kiv::ConfigFile& LevelDocument::storeForKeyEdits() {
+    encoded_.forgetAll();
+    return kivLevel_;
+}
+
+DataUsage LevelDocument::dataUsage() const {
+    DataUsage usage;
+    for (const Region& region : Regions) {
+        usage.used[region.section] = encoded_.used(region, kivLevel_);
+        usage.budget[region.section] = region.budget;
+    }
+    return usage;
+}
+
 void LevelDocument::markChanged(int section) {
+    encoded_.forgetAll();
+    noteChange(section);
+}
+
+void LevelDocument::noteChange(int section) {
     sectionChanged_[section] = true;
     dataChanged_ = true;
     ++changeCount_;
 }
 
 void LevelDocument::markAllChanged() {
+    encoded_.forgetAll();
     sectionChanged_.fill(true);
     dataChanged_ = true;
     ++changeCount_;

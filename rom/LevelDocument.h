@@ -5,7 +5,10 @@
 // operation marks the sections a save must rewrite and the document as changed, so no caller
 // keeps that bookkeeping itself.
 
+#include "rom/DataUsage.h"
+#include "rom/EncodedScreens.h"
 #include "rom/LevelRecords.h"
+#include "rom/RomImage.h"
 #include "rom/RomLayout.h"
 
 #include <kiv/ConfigFile.h>
@@ -23,8 +26,9 @@ public:
     // The whole document, for passes over every key (save, export, usage, drawing).
     const kiv::ConfigFile& kivLevel() const { return kivLevel_; }
     // The store itself, for planting values no typed operation would write (a test's damaged or
-    // hand-edited document). Nothing is marked: such code calls markChanged itself.
-    kiv::ConfigFile& storeForKeyEdits() { return kivLevel_; }
+    // hand-edited document). Nothing is marked: such code calls markChanged itself. The screens
+    // encoded so far are forgotten here and at each markChanged, as the writes could reach any.
+    kiv::ConfigFile& storeForKeyEdits();
 
     // ---- Cells: an object code, or nothing where the cell is empty ----
     std::optional<int> cell(LevelId level, const std::string& ref, int x, int y) const;
@@ -45,6 +49,8 @@ public:
     // Reads the ROM at `path` into a fresh store that replaces the document only on success;
     // the document then holds no unsaved changes. Throws kiv::Error.
     void loadROM(const std::string& path);
+    // The same for an image already in memory.
+    void loadROM(const RomImage& image);
     // Imports the level-data file `path` through the import check (see ImportCheck.h); on success
     // every section is marked changed. Returns the refusal text, "" once imported.
     std::string importFile(const std::string& path);
@@ -53,6 +59,13 @@ public:
     std::string importStore(kiv::ConfigFile& levelData);
     // Writes the document as a level-data file. Throws kiv::Error.
     void exportFile(const std::string& path) const;
+
+    // ---- Encoding ----
+    // Bytes each region's screens would take in a save, as rom::dataUsage gives them; only the
+    // screens changed since the last measurement are encoded again. Throws kiv::Error.
+    DataUsage dataUsage() const;
+    // The encoder's source over the same kept screens, for a save of this document.
+    ScreenSource encodedScreens() const { return encoded_.source(kivLevel_); }
 
     // ---- Unsaved changes ----
     bool dataChanged() const { return dataChanged_; }
@@ -68,8 +81,13 @@ public:
     void forgetChanges();
 
 private:
+    void noteChange(int section);
+
     kiv::ConfigFile kivLevel_;
-    kiv::ConfigFile scratch_; // import check
+    // Kept across measurements of a document that did not change; never part of the document.
+    mutable EncodedScreens encoded_;
+    kiv::ConfigFile scratch_;   // import check
+    kiv::ConfigFile loadSpace_; // what a load decodes into; kept for its room
     bool dataChanged_ = false;
     uint64_t changeCount_ = 0;
     SectionFlags sectionChanged_{};

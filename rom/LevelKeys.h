@@ -9,7 +9,12 @@
 namespace rom {
 
 inline std::string cat(std::initializer_list<std::string_view> parts) {
+    // Sized first: keys past the short-string room would otherwise grow more than once.
+    std::size_t size = 0;
+    for (auto p : parts)
+        size += p.size();
     std::string out;
+    out.reserve(size);
     for (auto p : parts)
         out += p;
     return out;

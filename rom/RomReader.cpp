@@ -15,11 +15,17 @@ void loadROM(const std::string& path, kiv::ConfigFile& kivLevel) {
 }
 
 void loadROM(const RomImage& image, kiv::ConfigFile& kivLevel) {
+    kiv::ConfigFile work;
+    loadROM(image, kivLevel, work);
+}
+
+void loadROM(const RomImage& image, kiv::ConfigFile& kivLevel, kiv::ConfigFile& work) {
     if (!image.hasGameTitle())
         throw kiv::Error(ErrNotSuperMarioLand, std::string(NotSuperMarioLandText));
     // Decoding into a document of its own keeps the caller's document whole when the data
     // turns out to be corrupt halfway through.
-    kiv::ConfigFile document;
+    kiv::ConfigFile& document = work;
+    document.DelAll();
     for (const auto& table : LevelTables)
         loadLevel(image, table, document);
     for (const auto& table : EnemyTables)

@@ -16,6 +16,10 @@ void loadROM(const std::string& path, kiv::ConfigFile& kivLevel);
 
 // The same for an image already in memory.
 void loadROM(const RomImage& image, kiv::ConfigFile& kivLevel);
+// The same, decoding into `work` (emptied first) and swapping it with `kivLevel` on success, so
+// that a store kept from an earlier load lends its room and its index need not grow key by key.
+// `work` then holds what `kivLevel` held.
+void loadROM(const RomImage& image, kiv::ConfigFile& kivLevel, kiv::ConfigFile& work);
 
 // True when `level` is the first level of a world and `screen` is one of the screen references
 // listed by the second level of the same world.

@@ -55,8 +55,9 @@ void writePointerTable(std::vector<uint8_t>& image, const kiv::ConfigFile& kivLe
 
 // Encodes one region into the image with its pointer tables; false when it is over budget.
 bool writeRegion(std::vector<uint8_t>& image, const kiv::ConfigFile& kivLevel,
-                 kiv::ConfigFile& kivSave, const Region& region, SectionsWritten& written) {
-    const SaveBuffer saveBuffer = encodeRegion(region, kivLevel, kivSave);
+                 kiv::ConfigFile& kivSave, const Region& region, const ScreenSource& screens,
+                 SectionsWritten& written) {
+    const SaveBuffer saveBuffer = encodeRegion(region, kivLevel, kivSave, screens);
     RegionWrite& result = written.regions[region.section];
     result.used = static_cast<long>(saveBuffer.size()) - 1;
     result.budget = region.budget;
@@ -81,13 +82,19 @@ void writeEnemies(std::vector<uint8_t>& image, const kiv::ConfigFile& kivLevel) 
 
 SectionsWritten writeSections(std::vector<uint8_t>& image, const kiv::ConfigFile& kivLevel,
                               kiv::ConfigFile& kivSave, const SectionFlags& sectionChanged) {
+    return writeSections(image, kivLevel, kivSave, sectionChanged, freshScreens(kivLevel));
+}
+
+SectionsWritten writeSections(std::vector<uint8_t>& image, const kiv::ConfigFile& kivLevel,
+                              kiv::ConfigFile& kivSave, const SectionFlags& sectionChanged,
+                              const ScreenSource& screens) {
     if (image.size() < static_cast<size_t>(RomSize))
         throw kiv::Error(ErrRomTooShort, "The file is too short to be a Super Mario Land ROM (" +
                                              num(static_cast<long>(image.size())) + " bytes)");
     SectionsWritten written;
     for (const Region& region : Regions)
         if (sectionChanged[region.section] &&
-            !writeRegion(image, kivLevel, kivSave, region, written))
+            !writeRegion(image, kivLevel, kivSave, region, screens, written))
             return written;
     if (sectionChanged[SectionEnemies]) {
         writeEnemies(image, kivLevel);
@@ -113,11 +120,17 @@ int SectionsWritten::refusedRegion() const {
 
 BuiltImage buildImage(const std::string& romFile, const kiv::ConfigFile& kivLevel,
                       kiv::ConfigFile& kivSave, const SectionFlags& sectionChanged) {
+    return buildImage(romFile, kivLevel, kivSave, sectionChanged, freshScreens(kivLevel));
+}
+
+BuiltImage buildImage(const std::string& romFile, const kiv::ConfigFile& kivLevel,
+                      kiv::ConfigFile& kivSave, const SectionFlags& sectionChanged,
+                      const ScreenSource& screens) {
     BuiltImage built;
     SaveOutcome& outcome = built.outcome;
     try {
         built.image = readWholeFile(romFile);
-        outcome.sections = writeSections(built.image, kivLevel, kivSave, sectionChanged);
+        outcome.sections = writeSections(built.image, kivLevel, kivSave, sectionChanged, screens);
         // A half-written image would look like a finished one, so a refusal hands none out.
         outcome.kind =
             outcome.sections.refused ? SaveOutcome::Kind::Refused : SaveOutcome::Kind::Saved;
@@ -134,7 +147,13 @@ BuiltImage buildImage(const std::string& romFile, const kiv::ConfigFile& kivLeve
 SaveOutcome saveROM(const std::string& romFile, const std::string& outPath,
                     const kiv::ConfigFile& kivLevel, kiv::ConfigFile& kivSave,
                     const SectionFlags& sectionChanged) {
-    BuiltImage built = buildImage(romFile, kivLevel, kivSave, sectionChanged);
+    return saveROM(romFile, outPath, kivLevel, kivSave, sectionChanged, freshScreens(kivLevel));
+}
+
+SaveOutcome saveROM(const std::string& romFile, const std::string& outPath,
+                    const kiv::ConfigFile& kivLevel, kiv::ConfigFile& kivSave,
+                    const SectionFlags& sectionChanged, const ScreenSource& screens) {
+    BuiltImage built = buildImage(romFile, kivLevel, kivSave, sectionChanged, screens);
     if (built.outcome.kind != SaveOutcome::Kind::Saved)
         return built.outcome; // any file at the output path keeps its bytes
     try {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "rom/RomLayout.h"
+#include "rom/ScreenEncoder.h"
 
 #include <kiv/ConfigFile.h>
 
@@ -49,6 +50,10 @@ struct BuiltImage {
 };
 BuiltImage buildImage(const std::string& romFile, const kiv::ConfigFile& kivLevel,
                       kiv::ConfigFile& kivSave, const SectionFlags& sectionChanged);
+// The same, taking each screen's bytes from `screens` (see ScreenSource).
+BuiltImage buildImage(const std::string& romFile, const kiv::ConfigFile& kivLevel,
+                      kiv::ConfigFile& kivSave, const SectionFlags& sectionChanged,
+                      const ScreenSource& screens);
 
 // Writes the level document into a copy of the opened ROM `romFile` at `outPath`, re-encoding
 // the sections whose flag is set. The output is built in memory and replaces `outPath`
@@ -57,12 +62,18 @@ BuiltImage buildImage(const std::string& romFile, const kiv::ConfigFile& kivLeve
 SaveOutcome saveROM(const std::string& romFile, const std::string& outPath,
                     const kiv::ConfigFile& kivLevel, kiv::ConfigFile& kivSave,
                     const SectionFlags& sectionChanged);
+SaveOutcome saveROM(const std::string& romFile, const std::string& outPath,
+                    const kiv::ConfigFile& kivLevel, kiv::ConfigFile& kivSave,
+                    const SectionFlags& sectionChanged, const ScreenSource& screens);
 
 // Re-encodes the flagged sections into `image` (at least RomSize bytes) in the save's order:
 // world 1, worlds 2 and 4, world 3, enemies, power-ups, pipes. Throws kiv::Error for a value that
 // cannot be encoded; `image` may then be partly written.
 SectionsWritten writeSections(std::vector<uint8_t>& image, const kiv::ConfigFile& kivLevel,
                               kiv::ConfigFile& kivSave, const SectionFlags& sectionChanged);
+SectionsWritten writeSections(std::vector<uint8_t>& image, const kiv::ConfigFile& kivLevel,
+                              kiv::ConfigFile& kivSave, const SectionFlags& sectionChanged,
+                              const ScreenSource& screens);
 
 // The first "<romFile without extension>_tw_N.gb" that names no existing file.
 std::string proposeSaveName(const std::string& romFile);

@@ -19,6 +19,13 @@ namespace {
 constexpr long FirstScreenOffset = 0x4000;
 
 void appendNumber(std::string& text, int n) {
+    // Cell columns and rows take one or two digits: pushed one by one, with no call to copy.
+    if (n >= 0 && n < 100) {
+        if (n >= 10)
+            text.push_back(static_cast<char>('0' + n / 10));
+        text.push_back(static_cast<char>('0' + n % 10));
+        return;
+    }
     char digits[12];
     const auto end = std::to_chars(std::begin(digits), std::end(digits), n).ptr;
     text.append(digits, end);

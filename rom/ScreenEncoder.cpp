@@ -91,6 +91,32 @@ private:
     std::vector<std::string> others_;
 };
 
+// CheckDupScreen for each screen of one level, reading the second level's list once, when the
+// first screen asks.
+class SecondLevelList {
+public:
+    SecondLevelList(const kiv::ConfigFile& kivLevel, const std::string& level)
+        : kivLevel_(kivLevel), level_(level) {}
+    bool lists(const std::string& ref) {
+        if (!isFirstLevelOfWorld(level_))
+            return false;
+        if (!read_) {
+            const std::string secondLevel(secondLevelOfWorld(level_));
+            const int count = shownScreenCount(kivLevel_, secondLevel);
+            for (int k = 1; k <= count; ++k)
+                refs_.push_back(kivLevel_.GetValue(screenKey(secondLevel, k)));
+            read_ = true;
+        }
+        return std::find(refs_.begin(), refs_.end(), ref) != refs_.end();
+    }
+
+private:
+    const kiv::ConfigFile& kivLevel_;
+    const std::string& level_;
+    std::vector<std::string> refs_;
+    bool read_ = false;
+};
+
 } // namespace
 
 void screenData(const kiv::ConfigFile& kivLevel, const std::string& level,
@@ -133,15 +159,26 @@ void screenData(const kiv::ConfigFile& kivLevel, const std::string& level,
 
 int32_t GenkivSave(const kiv::ConfigFile& kivLevel, kiv::ConfigFile& kivSave,
                    const std::string& level, int32_t screenRef, SaveBuffer& saveBuffer) {
+    return GenkivSave(kivLevel, kivSave, level, screenRef, saveBuffer, freshScreens(kivLevel));
+}
+
+int32_t GenkivSave(const kiv::ConfigFile& kivLevel, kiv::ConfigFile& kivSave,
+                   const std::string& level, int32_t screenRef, SaveBuffer& saveBuffer,
+                   const ScreenSource& source) {
     const std::string saved = savedKey(level);
     const std::string savePrefix = saveItemPrefix(level);
     kivSave.WriteValue(saved, "0");
+    // The set just emptied holds exactly the screens this walk adds, so they are also kept
+    // aside: a scan of the set for every screen would cost a lookup per item.
+    std::vector<std::string> added;
+    SecondLevelList secondListed(kivLevel, level);
     const int count = screenCount(kivLevel, level);
     for (int k = 1; k <= count; ++k) {
         const std::string ref = kivLevel.GetValue(screenKey(level, k));
         if (kivLevel.GetValue(markerKey(level, ref)) != "Y" ||
-            kivSave.SetCheckDup(saved, savePrefix, ref) != 0)
+            std::find(added.begin(), added.end(), ref) != added.end())
             continue;
+        added.push_back(ref);
         kivSave.SetCountAdd(saved);
         kivSave.SetItemAdd(saved, savePrefix, ref);
         kivSave.WriteValue(screenRefKey(ref),
@@ -150,22 +187,33 @@ int32_t GenkivSave(const kiv::ConfigFile& kivLevel, kiv::ConfigFile& kivSave,
         // but only when it holds a design of it: a second level that merely lists the screen
         // encodes nothing, and this level's pointers would name whatever is encoded next.
         const std::string_view secondLevel = secondLevelOfWorld(level);
-        if (!CheckDupScreen(kivLevel, level, ref) ||
-            kivLevel.GetValue(markerKey(secondLevel, ref)) != "Y")
-            screenData(kivLevel, level, ref, saveBuffer);
+        if (!secondListed.lists(ref) || kivLevel.GetValue(markerKey(secondLevel, ref)) != "Y")
+            source(level, ref, saveBuffer);
     }
     return screenRef;
 }
 
 SaveBuffer encodeRegion(const Region& region, const kiv::ConfigFile& kivLevel,
                         kiv::ConfigFile& kivSave) {
+    return encodeRegion(region, kivLevel, kivSave, freshScreens(kivLevel));
+}
+
+SaveBuffer encodeRegion(const Region& region, const kiv::ConfigFile& kivLevel,
+                        kiv::ConfigFile& kivSave, const ScreenSource& source) {
     kivSave.DelAll();
     SaveBuffer saveBuffer;
     saveBuffer.reserve(static_cast<size_t>(region.budget) + 1);
     int32_t screenRef = region.dataBase;
     for (std::string_view level : region.levels())
-        screenRef = GenkivSave(kivLevel, kivSave, std::string(level), screenRef, saveBuffer);
+        screenRef =
+            GenkivSave(kivLevel, kivSave, std::string(level), screenRef, saveBuffer, source);
     return saveBuffer;
+}
+
+ScreenSource freshScreens(const kiv::ConfigFile& kivLevel) {
+    return [&kivLevel](const std::string& level, const std::string& ref, SaveBuffer& saveBuffer) {
+        screenData(kivLevel, level, ref, saveBuffer);
+    };
 }
 
 PointerBytes sOrderVals(int32_t screenRef) {

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -38,16 +39,30 @@ int encodeColumn(const ColumnCells& column, SaveBuffer& saveBuffer);
 void screenData(const kiv::ConfigFile& kivLevel, const std::string& level,
                 const std::string& screen, SaveBuffer& saveBuffer);
 
+// Appends the bytes of level's design of screen reference `ref` as screenData writes them: the
+// encoder asks one for each screen it writes, so that bytes kept from an earlier encoding of an
+// unchanged design can stand in for encoding it again.
+using ScreenSource =
+    std::function<void(const std::string& level, const std::string& ref, SaveBuffer& saveBuffer)>;
+
 // Encodes every distinct screen that `level` holds a design of, in playing order, and records in
 // kivSave where each begins ("ScreenRef_" R = screenRef + offset in the buffer). A first level's
 // screen that its world's second level also lists and designs is left to the second level.
 // Returns screenRef.
 int32_t GenkivSave(const kiv::ConfigFile& kivLevel, kiv::ConfigFile& kivSave,
                    const std::string& level, int32_t screenRef, SaveBuffer& saveBuffer);
+int32_t GenkivSave(const kiv::ConfigFile& kivLevel, kiv::ConfigFile& kivSave,
+                   const std::string& level, int32_t screenRef, SaveBuffer& saveBuffer,
+                   const ScreenSource& source);
 
 // Clears kivSave and encodes the region's levels in order from its data base.
 SaveBuffer encodeRegion(const Region& region, const kiv::ConfigFile& kivLevel,
                         kiv::ConfigFile& kivSave);
+SaveBuffer encodeRegion(const Region& region, const kiv::ConfigFile& kivLevel,
+                        kiv::ConfigFile& kivSave, const ScreenSource& source);
+
+// The source that encodes each screen afresh from `kivLevel`.
+ScreenSource freshScreens(const kiv::ConfigFile& kivLevel);
 
 // A pointer value as the two bytes the table stores, low byte first.
 struct PointerBytes {

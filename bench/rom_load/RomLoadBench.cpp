@@ -1,27 +1,18 @@
-// What a ROM load costs against the bare decoding it has to do: the whole load into a level
-// document, beside a decode of the same screens into plain arrays.
+// What a ROM load costs against the bare decoding it has to do: the whole load into the level
+// document as the program opens a ROM, and into a store of its own, beside a decode of the same
+// screens into plain arrays.
 
+#include "bench/support/Ratios.h"
+#include "bench/support/RawDecode.h"
+#include "rom/LevelDocument.h"
 #include "rom/RomReader.h"
-#include "rom/ScreenDecoder.h"
-#include "sample/SampleRom.h"
 
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
-#include <array>
-#include <vector>
-
 namespace {
 
-using Grid = std::array<int16_t, rom::ScreenColumns * rom::ScreenRows>;
-
-const rom::RomImage& sampleImage() {
-    static const rom::RomImage image(rom::makeSampleRom());
-    return image;
-}
-
 void LoadRom(benchmark::State& state) {
-    const auto& image = sampleImage();
+    const auto& image = bench::sampleImage();
     kiv::ConfigFile kivLevel;
     for (auto _ : state) {
         rom::loadROM(image, kivLevel);
@@ -31,39 +22,22 @@ void LoadRom(benchmark::State& state) {
 }
 BENCHMARK(LoadRom)->Unit(benchmark::kMicrosecond);
 
-// Each level's distinct screens, decoded once, as the load does.
-void RawDecode(benchmark::State& state) {
-    const auto& image = sampleImage();
-    std::vector<Grid> grids;
-    std::vector<long> decoded;
-    long cells = 0;
+// Opening a ROM again, as the program does: the document keeps the room of the last load.
+void LoadRomIntoDocument(benchmark::State& state) {
+    const auto& image = bench::sampleImage();
+    rom::LevelDocument document;
     for (auto _ : state) {
-        grids.clear();
-        cells = 0;
-        for (const auto& table : rom::LevelTables) {
-            decoded.clear();
-            for (long i = table.first; i <= table.last; i += 2) {
-                const long offset = rom::screenOffset(image, table, i);
-                if (std::find(decoded.begin(), decoded.end(), offset) != decoded.end())
-                    continue;
-                decoded.push_back(offset);
-                Grid& grid = grids.emplace_back();
-                grid.fill(-1);
-                rom::decodeScreen(image, offset, table.level,
-                                  [&](int x, int y, int repeat, uint8_t code) {
-                                      for (int n = 0; n < std::max(repeat, 1); ++n)
-                                          grid[x * rom::ScreenRows + y + n] = code;
-                                      cells += std::max(repeat, 1);
-                                  });
-            }
-        }
-        benchmark::DoNotOptimize(grids.data());
+        document.loadROM(image);
+        benchmark::DoNotOptimize(document);
     }
-    state.counters["screens"] = static_cast<double>(grids.size());
-    state.counters["cells"] = static_cast<double>(cells);
 }
-BENCHMARK(RawDecode)->Unit(benchmark::kMicrosecond);
+BENCHMARK(LoadRomIntoDocument)->Unit(benchmark::kMicrosecond);
+
+BENCHMARK(bench::RawDecode)->Name("RawDecode")->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+    return bench::runWithRatios(
+        argc, argv, {{"LoadRomIntoDocument", "RawDecode", 20}, {"LoadRom", "RawDecode", 0}});
+}

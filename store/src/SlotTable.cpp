@@ -142,7 +142,8 @@ const std::string* SlotTable::find(std::string_view name) const {
 }
 
 const std::string* SlotTable::findName(const std::string& value) const {
-    for (const Slot& slot : slots_) {
+    for (std::size_t i = 0; i < slots_.size(); ++i) {
+        const Slot& slot = slots_[i];
         if (!slot.name.empty() && slot.value == value)
             return &slot.name;
     }
@@ -166,7 +167,7 @@ void SlotTable::write(const std::string& name, const std::string& value) {
         // The usual case while a store fills: the lowest free slot is the new top one.
         if (slots_.size() >= Capacity)
             throw Error::standard(errors::SubscriptOutOfRange);
-        slots_.push_back(Slot{name, value});
+        newSlot(name, value);
         indexNew(lastSlot(), hash, at);
         return;
     }
@@ -189,7 +190,7 @@ void SlotTable::append(std::string name, std::string value) {
     const uint32_t hash = hashOf(name);
     const std::size_t at = locate(name, hash);
     const auto slot = static_cast<int32_t>(slots_.size());
-    slots_.push_back(Slot{std::move(name), std::move(value)});
+    newSlot(name, value);
     if (tags_[at] == 0) {
         indexNew(slot, hash, at);
         return;
@@ -211,11 +212,13 @@ void SlotTable::erase(std::string_view name) {
         slots_[next].lastSameName = slots_[slot].lastSameName;
         heads_[at].slot = next;
     }
-    slots_[slot] = Slot{};
+    slots_[slot].reset();
     holes_.push(slot);
 }
 
 void SlotTable::clear() {
+    // The slots are reset as they are handed out again, not here: a store emptied to be filled
+    // anew touches each slot once.
     slots_.clear();
     std::fill(tags_.begin(), tags_.end(), uint8_t{0});
     names_ = 0;
@@ -284,8 +287,17 @@ void SlotTable::setTag(std::size_t bucket, uint8_t tag) {
         tags_[bucketCount() + bucket] = tag;
 }
 
+SlotTable::Slot& SlotTable::newSlot(std::string_view name, std::string_view value) {
+    Slot& slot = slots_.grow();
+    slot.name.assign(name);
+    slot.value.assign(value);
+    slot.nextSameName = -1;
+    slot.lastSameName = -1;
+    return slot;
+}
+
 void SlotTable::addHole() {
-    slots_.emplace_back();
+    slots_.grow().reset();
     holes_.push(lastSlot());
 }
 

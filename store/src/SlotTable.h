@@ -1,7 +1,8 @@
 #pragma once
 
+#include "Chunks.h"
+
 #include <cstdint>
-#include <deque>
 #include <functional>
 #include <queue>
 #include <string>
@@ -37,7 +38,8 @@ public:
     void reserve(std::size_t names);
 
     template <typename Visit> void forEachEntry(Visit visit) const {
-        for (const Slot& slot : slots_) {
+        for (std::size_t i = 0; i < slots_.size(); ++i) {
+            const Slot& slot = slots_[i];
             if (!slot.name.empty())
                 visit(slot.name, slot.value);
         }
@@ -50,6 +52,13 @@ private:
         std::string value;
         int32_t nextSameName = -1;
         int32_t lastSameName = -1;
+        // Frees the slot; its strings keep their room for the next key.
+        void reset() {
+            name.clear();
+            value.clear();
+            nextSameName = -1;
+            lastSameName = -1;
+        }
     };
     // The index is open addressing with linear probing over two parallel arrays: one byte a
     // bucket that is 0 when empty and otherwise holds seven bits of the name's hash, and the
@@ -75,8 +84,10 @@ private:
     bool growIndexFor(std::size_t names);
     void addHole();
 
-    // A deque grows without moving the slots already there, which keeps filling a new store cheap.
-    std::deque<Slot> slots_;
+    // Slots never move as the table grows, and a table emptied to be filled again (a load into a
+    // store kept for it) reuses them without allocating.
+    Chunks<Slot, 10> slots_;
+    Slot& newSlot(std::string_view name, std::string_view value);
     std::vector<Head> heads_ = std::vector<Head>(16); // a power of two in size
     std::vector<uint8_t> tags_ = std::vector<uint8_t>(16 + GroupSize - 1);
     std::size_t names_ = 0;
