@@ -74,9 +74,10 @@ frmTW::frmTW(Dialogs& dialogs, QWidget* parent)
     screenEditor->setFixedSize(ClientSize);
     setCentralWidget(screenEditor);
     statusBar()->setSizeGripEnabled(false);
-    // The meter keeps to its own width, leaving the left of the bar to the messages of the
-    // commands; a message cut short there is whole in the bar's tool tip.
-    statusBar()->addPermanentWidget(meter);
+    // A command's message (what it wrote where) takes the whole bar for a few seconds, as a path
+    // needs the room, and the meter comes back after it or at the next change to the document.
+    // A message too long even for the whole bar is whole in the bar's tool tip.
+    statusBar()->addWidget(meter, 1);
     connect(statusBar(), &QStatusBar::messageChanged, statusBar(), &QWidget::setToolTip);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     setAcceptDrops(true);
@@ -251,6 +252,7 @@ void frmTW::showRefusal(const rom::SectionsWritten& sections) {
 }
 
 void frmTW::documentShown() {
+    statusBar()->clearMessage();
     refreshUsage();
     showModified();
 }

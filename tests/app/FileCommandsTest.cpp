@@ -393,9 +393,25 @@ private slots:
                  told.isEmpty() ? QString() : told + path(file));
         QCOMPARE(!file.isEmpty() && QFileInfo::exists(path(file)), !told.isEmpty());
         QCOMPARE(window->statusBar()->toolTip(), window->statusBar()->currentMessage());
+        // The message has the bar to itself until it goes; then the meter is back.
+        QCOMPARE(window->usageMeter()->isVisible(), told.isEmpty());
+        window->statusBar()->clearMessage();
         QVERIFY(window->usageMeter()->isVisible());
-        QVERIFY(window->usageMeter()->width() > 0);
-        QVERIFY(window->usageMeter()->geometry().left() >= 100); // room for the message
+    }
+
+    void anEditEndsTheMessageAndBringsTheMeterBack() {
+        startWithRom();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        dialogs->files = {path("levels.twd")};
+        action("mnuFileExport")->trigger();
+        QVERIFY(!window->statusBar()->currentMessage().isEmpty());
+        QVERIFY(!window->usageMeter()->isVisible());
+
+        clickCell(3, 5);
+
+        QVERIFY(window->statusBar()->currentMessage().isEmpty());
+        QVERIFY(window->usageMeter()->isVisible());
     }
 
     void exportErrorNamesTheFile() {
