@@ -57,8 +57,7 @@ private:
         const std::string& name = run.run_name.function_name;
         if (run.error_occurred || (aggregate && !median) || (!median && medians_.count(name)))
             return;
-        seconds_[name] =
-            run.GetAdjustedCPUTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
+        seconds_[name] = run.GetAdjustedCPUTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
         if (median)
             medians_.insert(name);
     }
