@@ -139,6 +139,9 @@ inline GroupScan scanGroup(const uint8_t* group, uint8_t tag) {
 
 } // namespace
 
+// The helpers a write runs are inline: a shared library's own functions could otherwise be
+// replaced at load time, so the compiler would call each of them for every key.
+
 // Bucket holding `name`, or the empty bucket where it would go. The index is never full, so
 // some group has an empty bucket.
 inline std::size_t SlotTable::locate(std::string_view name, uint32_t hash) const {
@@ -253,7 +256,7 @@ void SlotTable::reserve(std::size_t names) {
 }
 
 // `bucket` is where locate placed the name before the index grew, if it grows.
-void SlotTable::indexNew(int32_t slot, uint32_t hash, std::size_t bucket) {
+inline void SlotTable::indexNew(int32_t slot, uint32_t hash, std::size_t bucket) {
     if ((names_ + 1) * 2 > bucketCount() && growIndexFor(names_ + 1))
         bucket = locate(slots_[slot].name, hash);
     setTag(bucket, tagOf(hash));
@@ -304,13 +307,13 @@ bool SlotTable::growIndexFor(std::size_t names) {
     return true;
 }
 
-void SlotTable::setTag(std::size_t bucket, uint8_t tag) {
+inline void SlotTable::setTag(std::size_t bucket, uint8_t tag) {
     tags_[bucket] = tag;
     if (bucket < GroupSize - 1)
         tags_[bucketCount() + bucket] = tag;
 }
 
-SlotTable::Slot& SlotTable::newSlot(std::string_view name, std::string_view value) {
+inline SlotTable::Slot& SlotTable::newSlot(std::string_view name, std::string_view value) {
     Slot& slot = slots_.grow();
     copyText(slot.name, name);
     copyText(slot.value, value);
