@@ -3,6 +3,7 @@
 // Names of the level document's keys. Every component builds its keys through these helpers.
 
 #include <charconv>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -25,6 +26,40 @@ inline std::string num(long n) {
     char digits[24];
     return std::string(digits, std::to_chars(digits, digits + sizeof digits, n).ptr);
 }
+
+// Decimal text of a whole number held in place, for a part of a key.
+class Decimal {
+public:
+    explicit Decimal(long n)
+        : size_(static_cast<std::size_t>(std::to_chars(digits_, digits_ + sizeof digits_, n).ptr -
+                                         digits_)) {}
+    operator std::string_view() const { return {digits_, size_}; }
+
+private:
+    char digits_[24];
+    std::size_t size_;
+};
+
+// Keys that share a head, put together one after the other in a string kept for them: a load
+// names thousands of keys, and once the string has its room none of them allocates. The text
+// is the same as the helpers below give.
+class KeyText {
+public:
+    explicit KeyText(std::initializer_list<std::string_view> head)
+        : text_(cat(head)), head_(text_.size()) {}
+
+    // The head followed by `parts`; valid until the next call.
+    const std::string& with(std::initializer_list<std::string_view> parts) {
+        text_.resize(head_);
+        for (auto p : parts)
+            text_ += p;
+        return text_;
+    }
+
+private:
+    std::string text_;
+    std::size_t head_;
+};
 
 // Screens and cells.
 inline std::string screensKey(std::string_view level) {

@@ -18,28 +18,21 @@ namespace {
 // document names it.
 constexpr long FirstScreenOffset = 0x4000;
 
-void appendNumber(std::string& text, int n) {
-    // Cell columns and rows take one or two digits: pushed one by one, with no call to copy.
-    if (n >= 0 && n < 100) {
-        if (n >= 10)
-            text.push_back(static_cast<char>('0' + n / 10));
-        text.push_back(static_cast<char>('0' + n % 10));
-        return;
-    }
-    char digits[12];
-    const auto end = std::to_chars(std::begin(digits), std::end(digits), n).ptr;
-    text.append(digits, end);
-}
+// The key of a cell ends in its column and row, "x_y": each screen names the same few hundred.
+const std::array<std::string, ScreenColumns* ScreenRows> CellTails = [] {
+    std::array<std::string, ScreenColumns * ScreenRows> tails;
+    for (int x = 0; x < ScreenColumns; ++x)
+        for (int y = 0; y < ScreenRows; ++y)
+            tails[x * ScreenRows + y] = cat({Decimal(x), "_", Decimal(y)});
+    return tails;
+}();
 
-const std::string& objectCodeText(uint8_t code) {
-    static const auto texts = [] {
-        std::array<std::string, 256> all;
-        for (int c = 0; c < 256; ++c)
-            all[c] = num(c);
-        return all;
-    }();
-    return texts[code];
-}
+const std::array<std::string, 256> CodeTexts = [] {
+    std::array<std::string, 256> texts;
+    for (int c = 0; c < 256; ++c)
+        texts[c] = num(c);
+    return texts;
+}();
 
 } // namespace
 
@@ -49,21 +42,15 @@ void throwScreenPastEnd(std::string_view level, long screen) {
                                             num(screen) + ")");
 }
 
-void kivdraw(kiv::ConfigFile& kivLevel, int x, int y, int repeat, std::string_view level,
-             std::string_view screenRef, uint8_t objCode) {
-    // A load writes thousands of cells: the key is put together in place, the same text as
-    // cellKey gives, and the value comes from a table.
-    std::string key;
-    key.append(level).append(1, '_').append(screenRef).append(1, '_');
-    appendNumber(key, x);
-    key += '_';
-    const size_t columnPart = key.size();
-    const std::string& value = objectCodeText(objCode);
+void ScreenCells::draw(int x, int y, int repeat, uint8_t objCode) {
+    const std::string& value = CodeTexts[objCode];
     const int cells = repeat > 0 ? repeat : 1;
-    for (int i = 0; i < cells; ++i) {
-        key.resize(columnPart);
-        appendNumber(key, y + i);
-        kivLevel.WriteValue(key, value);
+    for (int row = y; row < y + cells; ++row) {
+        // decodeScreen keeps to the screen; were a cell off it, it would still get its own key.
+        const bool onScreen = x >= 0 && x < ScreenColumns && row >= 0 && row < ScreenRows;
+        kivLevel_.WriteValue(onScreen ? key_.with({CellTails[x * ScreenRows + row]})
+                                      : key_.with({Decimal(x), "_", Decimal(row)}),
+                             value);
     }
 }
 
@@ -98,7 +85,9 @@ void loadLevel(const RomImage& rom, const LevelTable& table, kiv::ConfigFile& ki
     const std::string countKey = screensKey(level);
     const std::string itemPrefix = screenItemPrefix(level);
     kivLevel.WriteValue(countKey, "0");
+    KeyText itemKey({itemPrefix});
     std::vector<long> decoded;
+    int count = 0;
     for (long i = table.first; i <= table.last; i += 2) {
         const long offset = screenOffset(rom, table, i);
         const std::string ref = num(offset);
@@ -107,12 +96,14 @@ void loadLevel(const RomImage& rom, const LevelTable& table, kiv::ConfigFile& ki
         if (std::find(decoded.begin(), decoded.end(), offset) == decoded.end()) {
             decoded.push_back(offset);
             kivLevel.WriteValue(markerKey(level, ref), "Y");
+            ScreenCells cells(kivLevel, level, ref);
             decodeScreen(rom, offset, level, [&](int x, int y, int repeat, uint8_t objCode) {
-                kivdraw(kivLevel, x, y, repeat, level, ref, objCode);
+                cells.draw(x, y, repeat, objCode);
             });
         }
-        kivLevel.SetCountAdd(countKey);
-        kivLevel.SetItemAdd(countKey, itemPrefix, ref);
+        // As adding an item to the list would: the count, then the item under it.
+        kivLevel.WriteValue(countKey, num(++count));
+        kivLevel.WriteValue(itemKey.with({Decimal(count)}), ref);
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "rom/LevelKeys.h"
 #include "rom/RomImage.h"
 #include "rom/RomLayout.h"
 
@@ -65,10 +66,20 @@ void decodeScreen(const RomImage& rom, long offset, std::string_view level, Draw
     }
 }
 
-// Writes cell (x, y) of `screenRef` in `level` as objCode; with repeat = n > 0 it writes the n
-// cells (x, y) ... (x, y + n - 1) instead.
-void kivdraw(kiv::ConfigFile& kivLevel, int x, int y, int repeat, std::string_view level,
-             std::string_view screenRef, uint8_t objCode);
+// The cells of one screen of `level` as they are decoded into the document: draw takes
+// decodeScreen's arguments and writes cell (x, y) as objCode, or with repeat = n > 0 the n cells
+// (x, y) ... (x, y + n - 1). A cell written again keeps its slot and takes the later code.
+class ScreenCells {
+public:
+    ScreenCells(kiv::ConfigFile& kivLevel, std::string_view level, std::string_view screenRef)
+        : kivLevel_(kivLevel), key_({level, "_", screenRef, "_"}) {}
+
+    void draw(int x, int y, int repeat, uint8_t objCode);
+
+private:
+    kiv::ConfigFile& kivLevel_;
+    KeyText key_;
+};
 
 // The file offset of the screen that the pointer at `pointerOffset` of `table` names. A screen
 // outside the banks that hold screen data throws kiv::Error(ErrCorruptRomData).

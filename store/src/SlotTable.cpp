@@ -90,6 +90,29 @@ inline bool sameName(std::string_view a, std::string_view b) {
     return std::memcmp(a.data(), b.data(), size) == 0;
 }
 
+// Slots are filled again with keys of the sizes they held before, so the text goes straight
+// into the room the string has. Names and values are short: they are copied as two overlapping
+// pieces, without a call to copy memory.
+inline void copyText(std::string& to, std::string_view from) {
+    const std::size_t size = from.size();
+    to.resize(size);
+    char* out = to.data();
+    const char* in = from.data();
+    if (size > 16) {
+        std::memcpy(out, in, size);
+    } else if (size >= 8) {
+        std::memcpy(out, in, 8);
+        std::memcpy(out + size - 8, in + size - 8, 8);
+    } else if (size >= 4) {
+        std::memcpy(out, in, 4);
+        std::memcpy(out + size - 4, in + size - 4, 4);
+    } else if (size > 0) {
+        out[0] = in[0];
+        out[size / 2] = in[size / 2];
+        out[size - 1] = in[size - 1];
+    }
+}
+
 // Which of sixteen index bytes hold `tag`, and which are empty, as bit masks.
 struct GroupScan {
     uint32_t matches;
@@ -115,6 +138,9 @@ inline GroupScan scanGroup(const uint8_t* group, uint8_t tag) {
 }
 
 } // namespace
+
+// The helpers a write runs are inline: a shared library's own functions could otherwise be
+// replaced at load time, so the compiler would call each of them for every key.
 
 // Bucket holding `name`, or the empty bucket where it would go. The index is never full, so
 // some group has an empty bucket.
@@ -230,8 +256,8 @@ void SlotTable::reserve(std::size_t names) {
 }
 
 // `bucket` is where locate placed the name before the index grew, if it grows.
-void SlotTable::indexNew(int32_t slot, uint32_t hash, std::size_t bucket) {
-    if (growIndexFor(names_ + 1))
+inline void SlotTable::indexNew(int32_t slot, uint32_t hash, std::size_t bucket) {
+    if ((names_ + 1) * 2 > bucketCount() && growIndexFor(names_ + 1))
         bucket = locate(slots_[slot].name, hash);
     setTag(bucket, tagOf(hash));
     heads_[bucket] = {slot, hash};
@@ -281,16 +307,16 @@ bool SlotTable::growIndexFor(std::size_t names) {
     return true;
 }
 
-void SlotTable::setTag(std::size_t bucket, uint8_t tag) {
+inline void SlotTable::setTag(std::size_t bucket, uint8_t tag) {
     tags_[bucket] = tag;
     if (bucket < GroupSize - 1)
         tags_[bucketCount() + bucket] = tag;
 }
 
-SlotTable::Slot& SlotTable::newSlot(std::string_view name, std::string_view value) {
+inline SlotTable::Slot& SlotTable::newSlot(std::string_view name, std::string_view value) {
     Slot& slot = slots_.grow();
-    slot.name.assign(name);
-    slot.value.assign(value);
+    copyText(slot.name, name);
+    copyText(slot.value, value);
     slot.nextSameName = -1;
     slot.lastSameName = -1;
     return slot;
