@@ -31,7 +31,7 @@ Bytes sealedBps(const Bytes& source, uint64_t targetSize, const Bytes& actions,
 // `bps` with its target checksum changed and its patch checksum made right again.
 Bytes withWrongTargetCrc(Bytes bps) {
     bps[bps.size() - 8] ^= 0x01;
-    bps.resize(bps.size() - 4);
+    bps.erase(bps.end() - 4, bps.end()); // the old patch checksum
     putLittleEndian(bps, patch::crc32(bps));
     return bps;
 }
