@@ -28,7 +28,6 @@ using namespace sample;
 
 // Each world's ground, platforms and scenery, made of the objects the game shows in that world:
 // ground and blocks from its solid codes, scenery from the codes Mario walks through.
-constexpr Stamp NoClouds = {0, 0, {}};
 constexpr int E = Empty; // keeps the stamps below readable
 
 constexpr std::array<WorldTheme, 4> Themes = {{
