@@ -8,6 +8,7 @@
 #include "app/VersionInfo.h"
 #include "editor/Dialogs.h"
 #include "editor/LevelImage.h"
+#include "editor/LevelView.h"
 #include "editor/ScreenEditor.h"
 #include "editor/WaitCursor.h"
 #include "messages/CodecMessages.h"
@@ -123,9 +124,21 @@ void frmTW::createMenus() {
     addAction(mnuFile, "mnuFileExit", QStringLiteral("&Exit"), QKeySequence(),
               &frmTW::mnuFileExit_Click);
 
+    QMenu* mnuEdit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    mnuEdit->setObjectName(QStringLiteral("mnuEdit"));
+    mnuEditUndo = addAction(mnuEdit, "mnuEditUndo", QStringLiteral("&Undo"),
+                            QKeySequence(Qt::CTRL | Qt::Key_Z), &frmTW::mnuEditUndo_Click);
+    mnuEditRedo =
+        addAction(mnuEdit, "mnuEditRedo", QStringLiteral("&Redo"),
+                  QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), &frmTW::mnuEditRedo_Click);
+    mnuEditRedo->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+
     QMenu* mnuView = menuBar()->addMenu(QStringLiteral("Vie&w"));
     mnuView->setObjectName(QStringLiteral("mnuView"));
     mnuView->addAction(gameGraphics->action());
+    mnuViewLevel = addAction(mnuView, "mnuViewLevel", QStringLiteral("&Level view"),
+                             QKeySequence(Qt::CTRL | Qt::Key_L), &frmTW::mnuViewLevel_Click);
 
     QMenu* toolsMenu = menuBar()->addMenu(QStringLiteral("&Tools"));
     mnuTools = toolsMenu->menuAction();
@@ -142,8 +155,9 @@ void frmTW::createMenus() {
     addAction(mnuHelp, "mnuHelpAbout", QStringLiteral("&About..."), QKeySequence(Qt::Key_F1),
               &frmTW::mnuHelpAbout_Click);
 
-    for (QAction* action : {mnuFileSave, mnuFileImport, mnuFileExport, mnuFileExportPatch,
-                            mnuFileExportImage, mnuTools, mnuToolsDataCheck, mnuToolsPlay})
+    for (QAction* action :
+         {mnuFileSave, mnuFileImport, mnuFileExport, mnuFileExportPatch, mnuFileExportImage,
+          mnuEditUndo, mnuEditRedo, mnuViewLevel, mnuTools, mnuToolsDataCheck, mnuToolsPlay})
         action->setEnabled(false);
 }
 
@@ -193,10 +207,12 @@ bool frmTW::loadROM(const QString& path) {
 }
 
 void frmTW::enableRomCommands() {
-    for (QAction* action : {mnuFileSave, mnuFileImport, mnuFileExport, mnuFileExportPatch,
-                            mnuFileExportImage, mnuTools, mnuToolsDataCheck, mnuToolsPlay})
+    for (QAction* action :
+         {mnuFileSave, mnuFileImport, mnuFileExport, mnuFileExportPatch, mnuFileExportImage,
+          mnuViewLevel, mnuTools, mnuToolsDataCheck, mnuToolsPlay})
         action->setEnabled(true);
     screenEditor->enableEditing();
+    showHistory();
 }
 
 bool frmTW::openedRomExists() {
@@ -255,6 +271,13 @@ void frmTW::documentShown() {
     statusBar()->clearMessage();
     refreshUsage();
     showModified();
+    showHistory();
+}
+
+void frmTW::showHistory() {
+    const rom::EditHistory& history = ws.document().history();
+    mnuEditUndo->setEnabled(ws.hasRom() && history.canUndo());
+    mnuEditRedo->setEnabled(ws.hasRom() && history.canRedo());
 }
 
 void frmTW::showCaption() {
@@ -452,6 +475,27 @@ void frmTW::mnuFileExit_Click() {
     close();
 }
 
+void frmTW::mnuEditUndo_Click() {
+    screenEditor->undoStep();
+}
+
+void frmTW::mnuEditRedo_Click() {
+    screenEditor->redoStep();
+}
+
+void frmTW::mnuViewLevel_Click() {
+    if (!levelView_) {
+        levelView_ = new LevelView(ws, pictures, *screenEditor, {mnuEditUndo, mnuEditRedo}, this);
+        connect(levelView_, &LevelView::recordActivated, this, &frmTW::openManagerOn);
+        // Records moved in the view change the document as the editor's edits do.
+        connect(levelView_, &LevelView::documentEdited, this, &frmTW::documentShown);
+        connect(levelView_, &LevelView::documentEdited, recovery, &RecoveryWriter::documentShown);
+    }
+    levelView_->show();
+    levelView_->raise();
+    levelView_->activateWindow();
+}
+
 void frmTW::mnuToolsDataCheck_Click() {
     if (dialogs.message(this, DataCheckTitle,
                         QStringLiteral("This could take a few seconds or even over a minute; "
@@ -519,6 +563,13 @@ void frmTW::mnuHelpAbout_Click() {
 void frmTW::cmdManager_Click() {
     ManagerChanges changes;
     frmScreenManager manager(ws, changes, *screenEditor, pictures, this);
+    manager.exec();
+}
+
+void frmTW::openManagerOn(LevelMark::Kind kind, int record) {
+    ManagerChanges changes;
+    frmScreenManager manager(ws, changes, *screenEditor, pictures, this);
+    manager.showRecord(kind, record);
     manager.exec();
 }
 

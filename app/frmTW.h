@@ -2,6 +2,7 @@
 
 #include "app/DroppedFile.h"
 #include "app/EmulatorLauncher.h"
+#include "editor/LevelMarks.h"
 #include "editor/PictureLibrary.h"
 #include "editor/Workspace.h"
 
@@ -11,6 +12,7 @@
 
 class Dialogs;
 class GameGraphics;
+class LevelView;
 class QAction;
 class QCloseEvent;
 class QDragEnterEvent;
@@ -47,6 +49,8 @@ public:
     Workspace& workspace() { return ws; }
     ScreenEditor* editor() const { return screenEditor; }
     UsageMeter* usageMeter() const { return meter; }
+    // The level view, once View > Level view has opened it.
+    LevelView* levelView() const { return levelView_; }
     QString romFile() const { return QString::fromStdString(ws.romPath()); }
     // Where Play in emulator writes its images; empty until the first.
     QString playFolder() const { return emulator.folder(); }
@@ -59,12 +63,19 @@ public slots:
     void mnuFileExportPatch_Click();
     void mnuFileExportImage_Click();
     void mnuFileExit_Click();
+    // Edit > Undo and Redo: the history of edit clicks and clears, in the main window or the
+    // level view.
+    void mnuEditUndo_Click();
+    void mnuEditRedo_Click();
+    void mnuViewLevel_Click();
     void mnuToolsDataCheck_Click();
     // Play in emulator: the image Save As would write, in a folder of the window's own, started in
     // an emulator. Nothing is asked and the document keeps its unsaved changes.
     void mnuToolsPlay_Click();
     void mnuHelpAbout_Click();
     void cmdManager_Click();
+    // The Screen Manager with the record `record` of `kind` selected on its tab.
+    void openManagerOn(LevelMark::Kind kind, int record);
 
 protected:
     void closeEvent(QCloseEvent* event) override { Form_Unload(event); }
@@ -90,6 +101,7 @@ private:
     // measure.
     void documentShown();
     void refreshUsage();
+    void showHistory();
     // "Tarnwick", or "Tarnwick - " and the opened ROM, with the mark of unsaved changes.
     void showCaption();
     void showModified();
@@ -129,6 +141,10 @@ private:
     QAction* mnuFileExport = nullptr;
     QAction* mnuFileExportPatch = nullptr;
     QAction* mnuFileExportImage = nullptr;
+    QAction* mnuEditUndo = nullptr;
+    QAction* mnuEditRedo = nullptr;
+    QAction* mnuViewLevel = nullptr;
+    LevelView* levelView_ = nullptr;
     QAction* mnuTools = nullptr;
     QAction* mnuToolsDataCheck = nullptr;
     QAction* mnuToolsPlay = nullptr;

@@ -293,6 +293,7 @@ void ScreenEditor::refreshPictures() {
         if (buttonObject_[index] != 0)
             giveObject(index, buttonObject_[index]);
     redraw();
+    emit picturesChanged();
 }
 
 // The list selects the item under any button when the button goes down, so by the release the
@@ -351,21 +352,25 @@ void ScreenEditor::picEditor_MouseUp(Qt::MouseButton button, Qt::KeyboardModifie
     undoHeldZero_.reset();
 
     rom::LevelDocument& doc = ws.document();
+    rom::EditStep step{level_, ref, {}};
+    const std::optional<int> placed = object != 0 ? std::optional<int>(object) : std::nullopt;
     const footprint::Cell clicked = footprint::cellAt(pos.x(), pos.y());
     for (const footprint::Cell& cell : footprint::cellsOf(placement(), clicked)) {
         const std::optional<int> previous = doc.cell(level_, ref, cell.x, cell.y);
         kivUndo.WriteValue(undoKey(cell.x, cell.y), rom::num(previous.value_or(0)));
         undoHeldZero_[undoBit(cell.x, cell.y)] = previous == 0;
+        step.cells.push_back({cell.x, cell.y, previous, placed});
         const QPoint topLeft(cell.x * CellSize, cell.y * CellSize);
         if (object != 0)
             picEditor->paintPicture(buttonPicture_[index], topLeft);
         else
             picEditor->fillRect(topLeft, topLeft + QPoint(CellSize, CellSize), render::Background);
-        doc.setCell(level_, ref, cell.x, cell.y,
-                    object != 0 ? std::optional<int>(object) : std::nullopt);
+        doc.setCell(level_, ref, cell.x, cell.y, placed);
     }
+    lastClickStep_ = doc.history().record(std::move(step));
     drawGrid(*picEditor, cmbLevel->currentIndex(), cmbScreen->currentIndex());
     emit screenEdited(level_.screenSection());
+    emit cellsChanged(level_.index(), qs(ref));
     emit documentShown();
 }
 
@@ -389,8 +394,11 @@ void ScreenEditor::cmdUndo_Click() {
                                            : std::optional<int>(rom::leadingWhole(saved)));
         }
     }
+    // The click is taken back, so Edit > Redo can give it back again.
+    ws.document().history().takenBack(lastClickStep_);
     // After a save the undone click is a change the saved ROM does not hold.
     emit screenEdited(level_.screenSection());
+    emit cellsChanged(level_.index(), qs(ref));
     cmbScreen_Click();
 }
 
@@ -400,9 +408,70 @@ void ScreenEditor::cmdClear_Click() {
                         tr("Are you sure you want to remove all objects from the screen?"),
                         Dialogs::Icon::Question, Dialogs::Buttons::YesNo);
     if (answer == Dialogs::Answer::Yes) {
+        const std::string ref = screen();
+        rom::LevelDocument& doc = ws.document();
+        rom::EditStep step{level_, ref, {}};
+        for (int x = 0; x < rom::ScreenColumns; ++x)
+            for (int y = 0; y < rom::ScreenRows; ++y)
+                if (const std::optional<int> code = doc.cell(level_, ref, x, y))
+                    step.cells.push_back({x, y, code, std::nullopt});
         // The cleared screen must reach the next save like any other edit.
-        ws.document().clearScreen(level_, screen());
+        doc.clearScreen(level_, ref);
+        doc.history().record(std::move(step));
         emit screenEdited(level_.screenSection());
+        emit cellsChanged(level_.index(), qs(ref));
     }
     cmbScreen_Click();
+}
+
+// ---- History ----
+
+bool ScreenEditor::undoStep() {
+    const std::optional<rom::EditStep> step = ws.document().history().undo(ws.document());
+    if (step)
+        showStep(*step);
+    return step.has_value();
+}
+
+bool ScreenEditor::redoStep() {
+    const std::optional<rom::EditStep> step = ws.document().history().redo(ws.document());
+    if (step)
+        showStep(*step);
+    return step.has_value();
+}
+
+void ScreenEditor::showStep(const rom::EditStep& step) {
+    emit screenEdited(step.level.screenSection());
+    emit cellsChanged(step.level.index(), qs(step.screen));
+    if (step.level != level_)
+        cmbLevel->setCurrentIndex(step.level.index()); // runs cmbLevel_Click
+    const int position = cmbScreen->findText(qs(step.screen)) + 1;
+    if (position > 0 && position != screenPosition()) {
+        selectScreen(position);
+        return;
+    }
+    // The step's screen is shown already (or is no longer in the level's order): as after any
+    // change of the screen, it is drawn again and the Undo button's click is gone.
+    showScreen();
+    cmdUndo->setEnabled(false);
+    emit documentShown();
+}
+
+// ---- Editing from elsewhere ----
+
+int ScreenEditor::screenPosition() const {
+    return cmbScreen->currentIndex() + 1;
+}
+
+void ScreenEditor::selectScreen(int position) {
+    if (position >= 1 && position <= cmbScreen->count() && position != screenPosition())
+        cmbScreen->setCurrentIndex(position - 1); // runs cmbScreen_Click
+}
+
+void ScreenEditor::editScreenAt(int position, Qt::MouseButton button, Qt::KeyboardModifiers shift,
+                                QPointF pos) {
+    if (position < 1 || position > cmbScreen->count())
+        return;
+    selectScreen(position);
+    picEditor_MouseUp(button, shift, pos);
 }

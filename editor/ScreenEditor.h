@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editor/Footprint.h"
+#include "rom/EditHistory.h"
 #include "rom/LevelId.h"
 
 #include <kiv/ConfigFile.h>
@@ -49,6 +50,15 @@ public:
     rom::LevelId level() const { return level_; }
     QString levelText() const;  // "1-1" ... "4-3"
     std::string screen() const; // the selected screen reference
+    // The selected screen's place in the level's order, 1 onwards; 0 before a ROM is read.
+    int screenPosition() const;
+    // Selects the screen at `position` of the level's order, as choosing it in the screen box
+    // does (with the shared-screen warning); nothing when it already is selected.
+    void selectScreen(int position);
+    // An edit click on the screen at `position`: the screen is selected first, as above, then
+    // `pos` (pixels of the editing area) is edited exactly as a click in the editing area is.
+    void editScreenAt(int position, Qt::MouseButton button, Qt::KeyboardModifiers shift,
+                      QPointF pos);
     int buttonObject(int index) const { return buttonObject_[index]; }
     // The picture that button `index` paints; null while the button erases.
     const QImage& buttonPicture(int index) const { return buttonPicture_[index]; }
@@ -64,6 +74,10 @@ public slots:
     void picEditor_KeyDown(int keyCode, Qt::KeyboardModifiers shift);
     void cmdUndo_Click();
     void cmdClear_Click();
+    // Edit > Undo and Redo: the document's history of edit clicks and clears, many steps deep.
+    // The screen the step changed is shown. False when there was nothing to take back or redo.
+    bool undoStep();
+    bool redoStep();
     void cmdEraser_Click();
     void mnuPopupLeftButton_Click();
     void mnuPopupRightButton_Click();
@@ -79,6 +93,11 @@ signals:
     void screenEdited(int section);
     // The level or screen selection changed, or the document was edited.
     void documentShown();
+    // The cells of screen `ref` of level `levelIndex` changed (an edit click, an undo or redo, a
+    // clear); sent before the documentShown that follows.
+    void cellsChanged(int levelIndex, const QString& ref);
+    // The object pictures changed, so every drawing of cells is out of date.
+    void picturesChanged();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -100,6 +119,9 @@ private:
     void makeEraser(int index);
     void showScreen();
     footprint::Placement placement() const;
+    // Shows the screen of a step taken back or redone, selecting its level and screen when
+    // another one is shown.
+    void showStep(const rom::EditStep& step);
 
     Workspace& ws;
     rom::LevelId level_ = rom::LevelId::at(0);
@@ -113,6 +135,8 @@ private:
     // The undo copy writes "0" for a cell that was empty; these are the cells of the last click
     // that really held object 0, so undo can give them back instead of emptying them.
     std::bitset<20 * 16> undoHeldZero_;
+    // The last click's step in the document's history, which the Undo button takes back.
+    uint64_t lastClickStep_ = 0;
 
     QLabel* lblLevel = nullptr;
     QComboBox* cmbLevel = nullptr;

@@ -76,6 +76,7 @@ void LevelDocument::loadROM(const std::string& path) {
 void LevelDocument::loadROM(const RomImage& image) {
     rom::loadROM(image, kivLevel_, loadSpace_);
     encoded_.forgetAll();
+    history_.clear();
     forgetChanges();
 }
 
@@ -83,16 +84,20 @@ std::string LevelDocument::importFile(const std::string& path) {
     std::string refusal = importLevelData(path, kivLevel_, scratch_);
     scratch_.DelAll();
     encoded_.forgetAll();
-    if (refusal.empty())
+    if (refusal.empty()) {
+        history_.clear();
         markAllChanged();
+    }
     return refusal;
 }
 
 std::string LevelDocument::importStore(kiv::ConfigFile& levelData) {
     std::string refusal = importLevelStore(levelData, kivLevel_);
     encoded_.forgetAll();
-    if (refusal.empty())
+    if (refusal.empty()) {
+        history_.clear();
         markAllChanged();
+    }
     return refusal;
 }
 

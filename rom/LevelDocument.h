@@ -6,6 +6,7 @@
 // keeps that bookkeeping itself.
 
 #include "rom/DataUsage.h"
+#include "rom/EditHistory.h"
 #include "rom/EncodedScreens.h"
 #include "rom/LevelRecords.h"
 #include "rom/RomImage.h"
@@ -67,6 +68,11 @@ public:
     // The encoder's source over the same kept screens, for a save of this document.
     ScreenSource encodedScreens() const { return encoded_.source(kivLevel_); }
 
+    // ---- History of cell edits ----
+    // Begins anew with each load and import; a save keeps it.
+    EditHistory& history() { return history_; }
+    const EditHistory& history() const { return history_; }
+
     // ---- Unsaved changes ----
     bool dataChanged() const { return dataChanged_; }
     // Goes up with every change of the content (each mark, and each load that forgets them):
@@ -86,6 +92,7 @@ private:
     kiv::ConfigFile kivLevel_;
     // Kept across measurements of a document that did not change; never part of the document.
     mutable EncodedScreens encoded_;
+    EditHistory history_;
     kiv::ConfigFile scratch_;   // import check
     kiv::ConfigFile loadSpace_; // what a load decodes into; kept for its room
     bool dataChanged_ = false;

@@ -6,6 +6,7 @@
 #include "editor/ScreenMarks.h"
 #include "rom/Catalogue.h"
 #include "rom/Numbers.h"
+#include "rom/ObjectPlacement.h"
 #include "screen_manager/ChoiceBox.h"
 #include "screen_manager/FieldText.h"
 #include "screen_manager/TabWidgets.h"
@@ -28,12 +29,10 @@ QString hexText(int value) {
     return qs(rom::hexText(static_cast<unsigned>(value)));
 }
 
-// The position bytes the Y box offers: bit 5 clear and a row of 0 to 19.
 QStringList positionTexts() {
     QStringList texts;
-    for (int fine : {0x00, 0x40, 0x80, 0xC0})
-        for (int row = 0; row < 20; ++row)
-            texts << hexText(fine + row);
+    for (int byte : rom::enemyPositionBytes())
+        texts << hexText(byte);
     return texts;
 }
 
@@ -53,8 +52,7 @@ EnemiesTab::Table::Columns EnemiesTab::columns(const EnemiesTab& tab) {
         {"Screen", 1235, screenText},
         {"X", 882, [](const EnemyRecord& r) { return sm::decimalText(r.x); }},
         {"Y", 882, [](const EnemyRecord& r) { return sm::shown(r.y, hexText); }},
-        {"SX", 0,
-         [](const EnemyRecord& r) { return sm::twoDigits(screenText(r)) + sm::decimalText(r.x); }},
+        {"SX", 0, [](const EnemyRecord& r) { return qs(rom::enemyListKey(r)); }},
     };
 }
 

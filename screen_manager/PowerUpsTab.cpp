@@ -5,6 +5,7 @@
 #include "editor/ScreenNumbering.h"
 #include "rom/Catalogue.h"
 #include "rom/LevelKeys.h"
+#include "rom/ObjectPlacement.h"
 #include "rom/RomLayout.h"
 #include "screen_manager/ChoiceBox.h"
 #include "screen_manager/FieldText.h"
@@ -49,11 +50,7 @@ PowerUpsTab::Table::Columns PowerUpsTab::columns(const PowerUpsTab& tab) {
         {"Level", 1235, levelText},
         {"Screen", 1235, [](const PowerUpRecord& r) { return sm::decimalText(r.screen); }},
         {"X", 882, [](const PowerUpRecord& r) { return sm::decimalText(r.x); }},
-        {"LSX", 0,
-         [](const PowerUpRecord& r) {
-             return withoutDash(levelText(r)) + sm::twoDigits(sm::decimalText(r.screen)) +
-                    sm::twoDigits(sm::decimalText(r.x));
-         }},
+        {"LSX", 0, [](const PowerUpRecord& r) { return qs(rom::powerUpListKey(r)); }},
     };
 }
 

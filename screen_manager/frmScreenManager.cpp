@@ -21,7 +21,10 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTabBar>
+#include <QTreeView>
+
 #include <QVBoxLayout>
+#include <algorithm>
 
 using sm::qs;
 
@@ -209,6 +212,49 @@ void frmScreenManager::drawScreens(bool autoRefresh) {
         rom::screenKey(numbering.curLevel, numbering.ownPosition(topScreen + 6)));
     cmdScrollDown->setEnabled(beyond != kiv::ConfigFile::NotFound);
     cmdScrollUp->setEnabled(topScreen != numbering.firstScreen);
+}
+
+namespace {
+
+// The row of the first record equal to `target`: equal records are shown alike.
+template <typename Record>
+int rowOf(const std::vector<Record>& rows, const std::vector<Record>& document, int record) {
+    if (record < 0 || record >= static_cast<int>(document.size()))
+        return -1;
+    const auto found = std::find(rows.begin(), rows.end(), document[static_cast<size_t>(record)]);
+    return found == rows.end() ? -1 : static_cast<int>(found - rows.begin());
+}
+
+} // namespace
+
+void frmScreenManager::showRecord(LevelMark::Kind kind, int record) {
+    int tab = 0;
+    int row = -1;
+    QTreeView* list = nullptr;
+    switch (kind) {
+    case LevelMark::Kind::Enemy:
+        tab = 1;
+        list = tabEnemies->list();
+        row = rowOf(tabEnemies->records(), ws.document().enemies(level), record);
+        break;
+    case LevelMark::Kind::PowerUp:
+        tab = 2;
+        list = tabPowerUps->list();
+        row = rowOf(tabPowerUps->records(), ws.document().powerUps(), record);
+        break;
+    case LevelMark::Kind::PipeEntry:
+    case LevelMark::Kind::PipeExit:
+        tab = 3;
+        list = tabPipes->list();
+        row = rowOf(tabPipes->records(), ws.document().pipes(level), record);
+        break;
+    }
+    tab1->setCurrentIndex(tab);
+    if (row < 0)
+        return;
+    const QModelIndex index = list->model()->index(row, 0);
+    list->setCurrentIndex(index);
+    list->scrollTo(index);
 }
 
 void frmScreenManager::ShowTab() {

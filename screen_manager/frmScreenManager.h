@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editor/LevelMarks.h"
 #include "editor/ScreenNumbering.h"
 #include "rom/LevelId.h"
 
@@ -38,6 +39,9 @@ public:
     // Redraws the six previews; with `autoRefresh` only when "Auto-refresh" is ticked.
     void drawScreens(bool autoRefresh);
     void ShowTab();
+    // Shows the tab of `kind` with the row of the document's record `record` selected, as a click
+    // on the row would; nothing for a record the tab does not list.
+    void showRecord(LevelMark::Kind kind, int record);
 
     ScreenOrderTab& screenOrderTab() const { return *tabOrder; }
     EnemiesTab& enemiesTab() const { return *tabEnemies; }
