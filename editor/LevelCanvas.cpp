@@ -340,6 +340,10 @@ void LevelCanvas::mouseReleaseEvent(QMouseEvent* event) {
 void LevelCanvas::finishDrag() {
     const Landing where = landing();
     const int record = drag_->mark.record;
+    if (!where.enemy && !where.powerUp)
+        emit pointerDescribed(drag_->mark.kind == LevelMark::Kind::Enemy
+                                  ? tr("No place for the enemy there: it went back")
+                                  : tr("No place for the power-up there: it went back"));
     drag_.reset();
     setCursor(Qt::ArrowCursor);
     update();

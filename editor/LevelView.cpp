@@ -60,10 +60,23 @@ LevelView::LevelView(Workspace& workspace, const PictureLibrary& pictures, Scree
     });
 
     showLevelOfEditor();
-    const QSize available = screen()->availableGeometry().size();
-    const QSize wanted = canvas_->sizeHint() + QSize(4, 100);
-    resize(std::min(wanted.width(), available.width() * 3 / 4),
-           std::min(wanted.height(), available.height() * 3 / 4));
+    const int frame = 2 * scroll->frameWidth();
+    resize(std::min(canvas_->width() + frame, screen()->availableGeometry().width() * 3 / 4),
+           height());
+    fitHeight();
+}
+
+// As tall as the level at its zoom, as far as the screen allows: the level runs across, so only
+// the horizontal scroll bar is needed.
+void LevelView::fitHeight() {
+    if (isMaximized() || isFullScreen())
+        return;
+    ensurePolished();
+    const int chrome =
+        statusBar()->sizeHint().height() + findChild<QToolBar*>()->sizeHint().height() +
+        scroll->horizontalScrollBar()->sizeHint().height() + 2 * scroll->frameWidth();
+    const int available = screen()->availableGeometry().height() * 9 / 10;
+    resize(width(), std::min(canvas_->height() + chrome, available));
 }
 
 void LevelView::createActions(const QList<QAction*>& editActions) {
@@ -75,7 +88,7 @@ void LevelView::createActions(const QList<QAction*>& editActions) {
 
     mnuZoomOut = tools->addAction(tr("Zoom &out"));
     mnuZoomOut->setObjectName(QStringLiteral("mnuZoomOut"));
-    mnuZoomOut->setShortcuts({QKeySequence::ZoomOut, QKeySequence(Qt::CTRL | Qt::Key_Minus)});
+    mnuZoomOut->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
     lblZoom = new QLabel(tools);
     lblZoom->setObjectName(QStringLiteral("lblZoom"));
     lblZoom->setAlignment(Qt::AlignCenter);
@@ -83,9 +96,9 @@ void LevelView::createActions(const QList<QAction*>& editActions) {
     tools->addWidget(lblZoom);
     mnuZoomIn = tools->addAction(tr("Zoom &in"));
     mnuZoomIn->setObjectName(QStringLiteral("mnuZoomIn"));
-    // Ctrl and "+" is Ctrl+Shift+= on many keyboards; Ctrl+= is taken as well.
-    mnuZoomIn->setShortcuts({QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Plus),
-                             QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    // "+" shares a key with "=" on many keyboards, so Ctrl+= zooms in as well.
+    mnuZoomIn->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
     const auto atCentre = [this] {
         const QPoint centre = scroll->viewport()->rect().center();
         return canvas_->mapFrom(scroll->viewport(), centre);
@@ -227,6 +240,7 @@ void LevelView::zoomBy(int steps, QPoint anchor) {
     const QPoint inViewport = anchor - QPoint(across->value(), down->value());
     const QPointF level = QPointF(anchor - QPoint(LevelLayout::Margin, LevelLayout::Margin)) / old;
     canvas_->setZoom(zoom);
+    fitHeight();
     const QPointF moved = level * zoom + QPointF(LevelLayout::Margin, LevelLayout::Margin);
     across->setValue(qRound(moved.x()) - inViewport.x());
     down->setValue(qRound(moved.y()) - inViewport.y());

@@ -57,6 +57,7 @@ private:
     // Zooms by `steps`, keeping the level's point under `anchor` (view pixels) where it is.
     void zoomBy(int steps, QPoint anchor);
     void showZoom();
+    void fitHeight();
     void scrollToSelected();
 
     Workspace& ws;
