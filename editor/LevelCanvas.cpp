@@ -61,15 +61,22 @@ void LevelCanvas::reloadRecords() {
 }
 
 void LevelCanvas::cellsChanged(const std::string& ref) {
-    const QString key = qs(ref);
-    if (!cells_.remove(key))
+    const auto cached = cells_.find(qs(ref));
+    if (cached == cells_.end())
         return;
+    if (!cached->isNull())
+        spare_.push_back(std::move(*cached));
+    cells_.erase(cached);
     for (int k = 1; k <= static_cast<int>(refs_.size()); ++k)
         if (refs_[static_cast<size_t>(k - 1)] == ref)
             update(layout_.screenRect(k));
 }
 
 void LevelCanvas::forgetCells() {
+    // The pictures' memory is drawn on again: fresh memory costs more than the drawing itself.
+    for (QImage& picture : cells_)
+        if (!picture.isNull())
+            spare_.push_back(std::move(picture));
     cells_.clear();
     update();
 }

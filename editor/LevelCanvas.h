@@ -123,6 +123,7 @@ private:
     rom::LevelId level_ = rom::LevelId::at(0);
     std::vector<std::string> refs_; // by position - 1
     QHash<QString, QImage> cells_;  // each screen's cells at 1:1, by reference
+    std::vector<QImage> spare_;     // pictures no longer up to date, to draw on again
     std::optional<LevelMarks> marks_;
     LevelLayout layout_;
     int selected_ = 0;

@@ -169,9 +169,12 @@ void LevelView::scrollToSelected() {
         return;
     const QRect screen = canvas_->layout().screenRect(position);
     const QRect viewport = scroll->viewport()->rect();
-    scroll->ensureVisible(screen.center().x(), screen.center().y(),
-                          std::min(screen.width(), viewport.width()) / 2,
-                          std::min(screen.height(), viewport.height()) / 2);
+    // With the margin around it, and its caption above.
+    const QRect wanted = screen.adjusted(-LevelLayout::Margin, -screen.top(), LevelLayout::Margin,
+                                         LevelLayout::Margin);
+    scroll->ensureVisible(wanted.center().x(), wanted.center().y(),
+                          std::min(wanted.width() + 1, viewport.width()) / 2,
+                          std::min(wanted.height() + 1, viewport.height()) / 2);
 }
 
 // ---- Acting on the canvas ----

@@ -4,7 +4,11 @@
 
 #include "tests/app/MainWindowFixture.h"
 
+#include "editor/LevelCanvas.h"
+#include "editor/LevelView.h"
+
 #include <QLabel>
+#include <QPainter>
 
 namespace {
 
@@ -139,6 +143,30 @@ private slots:
         });
         QTest::mouseClick(window->editor()->managerButton(), Qt::LeftButton);
         QVERIFY2(checked, "the Screen Manager was not checked whole");
+    }
+
+    // The level view at every zoom: each pixel of the level, cells and marks, is a square of
+    // Scale x zoom device pixels, the same as the view draws at zoom 1 on a plain image.
+    void levelViewIsCrispAtEveryZoom() {
+        window->findChild<QAction*>("mnuViewLevel")->trigger();
+        LevelView* view = window->levelView();
+        QVERIFY(view && QTest::qWaitForWindowExposed(view));
+        LevelCanvas* canvas = view->canvas();
+        const QRect first = canvas->layout().screenRect(1);
+        QImage plain(canvas->size(), QImage::Format_ARGB32);
+        {
+            QPainter painter(&plain);
+            canvas->paintArea(painter, plain.rect());
+        }
+        const QImage screen = plain.copy(first);
+        for (int zoom = 1; zoom <= LevelLayout::MaxZoom; ++zoom) {
+            view->setZoom(zoom);
+            const QRect shown = canvas->layout().screenRect(1);
+            const QImage grab =
+                deviceGrab(canvas).copy(QRect(shown.topLeft() * Scale, shown.size() * Scale));
+            QCOMPARE(grab, screen.scaled(screen.size() * Scale * zoom, Qt::IgnoreAspectRatio,
+                                         Qt::FastTransformation));
+        }
     }
 };
 
