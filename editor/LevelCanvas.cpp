@@ -8,6 +8,7 @@
 #include <kiv/ConfigFile.h>
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -35,6 +36,7 @@ LevelCanvas::LevelCanvas(const rom::LevelDocument& document, const PictureLibrar
     : QWidget(parent), document(document), pictures(pictures) {
     setObjectName(QStringLiteral("levelCanvas"));
     setMouseTracking(true);
+    setFocusPolicy(Qt::ClickFocus); // Escape lets go of a dragged mark
     setAttribute(Qt::WA_OpaquePaintEvent);
     clickTimer_.setSingleShot(true);
     connect(&clickTimer_, &QTimer::timeout, this, &LevelCanvas::sendClick);
@@ -394,6 +396,19 @@ void LevelCanvas::wheelEvent(QWheelEvent* event) {
     if (delta != 0)
         emit zoomWheeled(delta > 0 ? 1 : -1, event->position().toPoint());
     event->accept();
+}
+
+void LevelCanvas::keyPressEvent(QKeyEvent* event) {
+    if (event->key() != Qt::Key_Escape || !drag_) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    const bool enemy = drag_->mark.kind == LevelMark::Kind::Enemy;
+    drag_.reset();
+    swallowRelease_ = true; // the button still held lets go of nothing
+    setCursor(Qt::ArrowCursor);
+    update();
+    emit pointerDescribed(enemy ? tr("The enemy went back") : tr("The power-up went back"));
 }
 
 void LevelCanvas::leaveEvent(QEvent*) {

@@ -80,6 +80,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void leaveEvent(QEvent* event) override;
 
 private:
@@ -133,5 +134,5 @@ private:
     // A click on a mark edits cells only once it has not become a double-click.
     std::optional<Click> pendingClick_;
     QTimer clickTimer_;
-    bool swallowRelease_ = false; // the release that ends a double-click
+    bool swallowRelease_ = false; // the release that ends a double-click or a cancelled drag
 };

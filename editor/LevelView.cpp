@@ -92,7 +92,7 @@ void LevelView::createActions(const QList<QAction*>& editActions) {
     lblZoom = new QLabel(tools);
     lblZoom->setObjectName(QStringLiteral("lblZoom"));
     lblZoom->setAlignment(Qt::AlignCenter);
-    lblZoom->setMinimumWidth(lblZoom->fontMetrics().horizontalAdvance(QStringLiteral("00 x")));
+    lblZoom->setMinimumWidth(lblZoom->fontMetrics().horizontalAdvance(QStringLiteral("00\u00D7")));
     tools->addWidget(lblZoom);
     mnuZoomIn = tools->addAction(tr("Zoom &in"));
     mnuZoomIn->setObjectName(QStringLiteral("mnuZoomIn"));
@@ -252,7 +252,7 @@ void LevelView::zoomBy(int steps, QPoint anchor) {
 
 void LevelView::showZoom() {
     const int zoom = canvas_->zoom();
-    lblZoom->setText(QStringLiteral("%1 x").arg(zoom));
+    lblZoom->setText(QStringLiteral("%1\u00D7").arg(zoom));
     mnuZoomIn->setEnabled(zoom < LevelLayout::MaxZoom);
     mnuZoomOut->setEnabled(zoom > LevelLayout::MinZoom);
     scroll->horizontalScrollBar()->setSingleStep(16 * zoom);

@@ -330,6 +330,14 @@ private slots:
         QTest::mouseRelease(canvas, Qt::LeftButton, {}, QPoint(2, 2));
         QCOMPARE(document(), before);
         QVERIFY(view->statusBar()->currentMessage().contains(QStringLiteral("went back")));
+        // Escape lets go of it, wherever it is, and the button's release then edits nothing.
+        const QPoint valid = canvas->layout().pointOf(positionOfNumber(6), {100, 100});
+        QTest::mousePress(canvas, Qt::LeftButton, {}, from);
+        QTest::mouseMove(canvas, from + QPoint(0, 20));
+        QTest::mouseMove(canvas, valid);
+        QTest::keyClick(canvas, Qt::Key_Escape);
+        QTest::mouseRelease(canvas, Qt::LeftButton, {}, valid);
+        QCOMPARE(document(), before);
         // Let go where it was picked up, an enemy changes nothing either.
         QTest::mousePress(canvas, Qt::LeftButton, {}, from);
         QTest::mouseMove(canvas, from + QPoint(30, 0));
