@@ -39,22 +39,22 @@ uint64_t EditHistory::record(EditStep step) {
 }
 
 std::optional<EditStep> EditHistory::undo(LevelDocument& document) {
-    if (done_.empty())
-        return std::nullopt;
-    EditStep step = std::move(done_.back());
-    done_.pop_back();
-    apply(document, step, false);
-    undone_.push_back(step);
-    return step;
+    return move(done_, undone_, document, false);
 }
 
 std::optional<EditStep> EditHistory::redo(LevelDocument& document) {
-    if (undone_.empty())
+    return move(undone_, done_, document, true);
+}
+
+// Applies the newest step of `from` (backwards or forwards) and makes it the newest of `to`.
+std::optional<EditStep> EditHistory::move(std::deque<EditStep>& from, std::deque<EditStep>& to,
+                                          LevelDocument& document, bool forward) {
+    if (from.empty())
         return std::nullopt;
-    EditStep step = std::move(undone_.back());
-    undone_.pop_back();
-    apply(document, step, true);
-    done_.push_back(step);
+    EditStep step = std::move(from.back());
+    from.pop_back();
+    apply(document, step, forward);
+    to.push_back(step);
     return step;
 }
 

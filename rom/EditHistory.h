@@ -62,8 +62,11 @@ public:
     void clear();
 
 private:
+    static std::optional<EditStep> move(std::deque<EditStep>& from, std::deque<EditStep>& to,
+                                        LevelDocument& document, bool forward);
+
     std::deque<EditStep> done_;
-    std::vector<EditStep> undone_;
+    std::deque<EditStep> undone_;
     uint64_t lastId_ = 0;
 };
 
