@@ -244,9 +244,9 @@ private slots:
             if (rom::CheckDupScreen(doc().kivLevel(), "31", refAt(k)))
                 shared = k;
         QVERIFY(shared > 0);
+        window.reset();
         auto* watching = new WatchingDialogs;
         dialogs.reset(watching);
-        window.reset();
         QVERIFY(start(romPath));
         selectLevel(6);
         openView();
