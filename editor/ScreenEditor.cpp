@@ -26,6 +26,7 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 
+#include <algorithm>
 #include <optional>
 
 namespace {
@@ -221,16 +222,20 @@ footprint::Placement ScreenEditor::placement() const {
 // ---- Level and screen selection ----
 
 void ScreenEditor::cmbLevel_Click() {
+    showLevelAt(std::string());
+}
+
+void ScreenEditor::showLevelAt(const std::string& screen) {
     if (cmbLevel->currentIndex() >= 0)
         level_ = rom::LevelId::at(cmbLevel->currentIndex());
     {
-        // Filling the list must not draw the screens it passes through: the first screen is
+        // Filling the list must not draw the screens it passes through: the chosen screen is
         // drawn once, below.
         const QSignalBlocker blocker(cmbScreen);
         cmbScreen->clear();
         for (const rom::ScreenRef& ref : ws.document().screenOrder(level_))
             cmbScreen->addItem(qs(ref.value_or(kiv::ConfigFile::NotFound)));
-        cmbScreen->setCurrentIndex(0);
+        cmbScreen->setCurrentIndex(std::max(0, cmbScreen->findText(qs(screen))));
     }
     cmbScreen_Click();
     buildObjectList();
@@ -443,8 +448,15 @@ bool ScreenEditor::redoStep() {
 void ScreenEditor::showStep(const rom::EditStep& step) {
     emit screenEdited(step.level.screenSection());
     emit cellsChanged(step.level.index(), qs(step.screen));
-    if (step.level != level_)
-        cmbLevel->setCurrentIndex(step.level.index()); // runs cmbLevel_Click
+    if (step.level != level_) {
+        // Straight to the step's screen: the level's first screen is not shown on the way.
+        {
+            const QSignalBlocker blocker(cmbLevel);
+            cmbLevel->setCurrentIndex(step.level.index());
+        }
+        showLevelAt(step.screen);
+        return;
+    }
     const int position = cmbScreen->findText(qs(step.screen)) + 1;
     if (position > 0 && position != screenPosition()) {
         selectScreen(position);

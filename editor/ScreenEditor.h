@@ -119,6 +119,9 @@ private:
     void makeEraser(int index);
     void showScreen();
     footprint::Placement placement() const;
+    // cmbLevel_Click showing `screen` of the level chosen, or its first screen when it has no
+    // screen of that reference.
+    void showLevelAt(const std::string& screen);
     // Shows the screen of a step taken back or redone, selecting its level and screen when
     // another one is shown.
     void showStep(const rom::EditStep& step);

@@ -480,6 +480,30 @@ private slots:
         QCOMPARE(entries(document()), entries(start));
     }
 
+    // An undo in another level goes straight to the screen it changed, in both windows, without
+    // showing (and warning about) the level's first screen on the way.
+    void anUndoShowsTheScreenItChanged() {
+        selectLevel(6); // 3-1, whose first screen 3-2 also lists
+        int own = 2;
+        while (rom::CheckDupScreen(doc().kivLevel(), "31", refAt(own)))
+            ++own;
+        const std::optional<int> before = cellOf(own, 5, 5);
+        QVERIFY(before != 19);
+        clickView(own, {5 * 16 + 8, 5 * 16 + 8});
+        QCOMPARE(cellOf(own, 5, 5), std::optional<int>(19));
+        selectLevel(0);
+        dialogs->shown.clear();
+        action("mnuEditUndo")->trigger();
+        QCOMPARE(window->editor()->levelText(), QStringLiteral("3-1"));
+        QCOMPARE(window->editor()->screenPosition(), own);
+        QCOMPARE(view->windowTitle(), QStringLiteral("Level view - 3-1"));
+        QCOMPARE(canvas->selectedPosition(), own);
+        QVERIFY(dialogs->messages().isEmpty());
+        QCOMPARE(cellOf(own, 5, 5), before);
+        action("mnuEditRedo")->trigger();
+        QCOMPARE(cellOf(own, 5, 5), std::optional<int>(19));
+    }
+
     void savingKeepsTheHistoryAndAnUndoAfterItIsAChange() {
         clickView(3, {48, 48});
         dialogs->files = {path("saved.gb")};
