@@ -72,15 +72,15 @@ void LevelView::fitHeight() {
     if (isMaximized() || isFullScreen())
         return;
     ensurePolished();
-    const int chrome =
-        statusBar()->sizeHint().height() + findChild<QToolBar*>()->sizeHint().height() +
-        scroll->horizontalScrollBar()->sizeHint().height() + 2 * scroll->frameWidth();
+    const int chrome = statusBar()->sizeHint().height() + tools->sizeHint().height() +
+                       scroll->horizontalScrollBar()->sizeHint().height() +
+                       2 * scroll->frameWidth();
     const int available = screen()->availableGeometry().height() * 9 / 10;
     resize(width(), std::min(canvas_->height() + chrome, available));
 }
 
 void LevelView::createActions(const QList<QAction*>& editActions) {
-    QToolBar* tools = addToolBar(tr("Level view"));
+    tools = addToolBar(tr("Level view"));
     tools->setObjectName(QStringLiteral("tbLevelView"));
     tools->setMovable(false);
     tools->addActions(editActions);

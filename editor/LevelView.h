@@ -12,6 +12,7 @@ class PictureLibrary;
 class QAction;
 class QLabel;
 class QScrollArea;
+class QToolBar;
 class ScreenEditor;
 class Workspace;
 
@@ -64,6 +65,7 @@ private:
     ScreenEditor& editor;
     LevelCanvas* canvas_ = nullptr;
     QScrollArea* scroll = nullptr;
+    QToolBar* tools = nullptr;
     QLabel* lblZoom = nullptr;
     QAction* mnuZoomIn = nullptr;
     QAction* mnuZoomOut = nullptr;
