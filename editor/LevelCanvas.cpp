@@ -113,13 +113,23 @@ void LevelCanvas::relayout() {
 const QImage& LevelCanvas::screenPicture(int position) {
     const std::string& ref = refs_[static_cast<size_t>(position - 1)];
     const QString key = qs(ref);
-    auto cached = cells_.find(key);
-    if (cached == cells_.end())
-        cached = cells_.insert(
-            key, ref == kiv::ConfigFile::NotFound
-                     ? QImage()
-                     : screenImage(document.kivLevel(), pictures, std::string(level_.key()), ref));
-    return *cached;
+    const auto cached = cells_.constFind(key);
+    if (cached != cells_.constEnd())
+        return *cached;
+    if (ref == kiv::ConfigFile::NotFound)
+        return *cells_.insert(key, QImage());
+    QImage picture;
+    if (spare_.empty()) {
+        picture = QImage(render::ScreenWidth, render::ScreenHeight, QImage::Format_RGB32);
+    } else {
+        picture = std::move(spare_.back());
+        spare_.pop_back();
+    }
+    picture.fill(render::Background);
+    QPainter painter(&picture);
+    paintScreenCells(painter, document.kivLevel(), pictures, std::string(level_.key()), ref);
+    painter.end();
+    return *cells_.insert(key, std::move(picture));
 }
 
 // ---- Painting ----
