@@ -2,6 +2,7 @@
 
 #include "editor/ScreenImage.h"
 #include "editor/ScreenMarks.h"
+#include "rom/Catalogue.h"
 #include "rom/LevelDocument.h"
 #include "rom/Numbers.h"
 
@@ -261,9 +262,7 @@ void LevelCanvas::describe(QPoint point) {
                        .arg(place->pixel.x() / render::Cell)
                        .arg(place->pixel.y() / render::Cell);
     if (const LevelMark* mark = markAt(point)) {
-        static const char* const names[] = {QT_TR_NOOP("Enemy"), QT_TR_NOOP("Power-up"),
-                                            QT_TR_NOOP("Pipe entry"), QT_TR_NOOP("Pipe exit")};
-        text += QStringLiteral(" - ") + tr(names[static_cast<int>(mark->kind)]) +
+        text += QStringLiteral(" - ") + nameOf(*mark) +
                 (mark->isMovable() ? tr(": drag to move it, double-click to open it in the "
                                         "Screen Manager")
                                    : tr(": double-click to open it in the Screen Manager"));
@@ -271,17 +270,33 @@ void LevelCanvas::describe(QPoint point) {
     emit pointerDescribed(text);
 }
 
+QString LevelCanvas::nameOf(const LevelMark& mark) const {
+    static const char* const kinds[] = {QT_TR_NOOP("Enemy"), QT_TR_NOOP("Power-up"),
+                                        QT_TR_NOOP("Pipe entry"), QT_TR_NOOP("Pipe exit")};
+    QString name = tr(kinds[static_cast<int>(mark.kind)]);
+    if (!catalogue_ || !mark.isMovable())
+        return name;
+    const auto& entries =
+        mark.kind == LevelMark::Kind::Enemy ? catalogue_->enemies() : catalogue_->powerUps();
+    if (const rom::CatalogueEntry* entry = rom::Catalogue::withCode(entries, mark.type))
+        name += QStringLiteral(" (") + qs(entry->description) + QLatin1Char(')');
+    return name;
+}
+
 void LevelCanvas::describeLanding() {
     const Landing where = landing();
     const bool enemy = drag_->mark.kind == LevelMark::Kind::Enemy;
     if (where.enemy)
-        emit pointerDescribed(tr("Enemy to screen %1, X %2, Y %3")
+        emit pointerDescribed(tr("%1 to screen %2, X %3, Y %4")
+                                  .arg(nameOf(drag_->mark))
                                   .arg(where.enemy->screen)
                                   .arg(where.enemy->x)
                                   .arg(hexText(where.enemy->positionByte)));
     else if (where.powerUp)
-        emit pointerDescribed(
-            tr("Power-up to screen %1, X %2").arg(where.powerUp->screen).arg(where.powerUp->x));
+        emit pointerDescribed(tr("%1 to screen %2, X %3")
+                                  .arg(nameOf(drag_->mark))
+                                  .arg(where.powerUp->screen)
+                                  .arg(where.powerUp->x));
     else
         emit pointerDescribed(enemy ? tr("No place for the enemy here: it goes back")
                                     : tr("No place for the power-up here: it goes back"));

@@ -17,8 +17,9 @@
 
 class PictureLibrary;
 namespace rom {
+class Catalogue;
 class LevelDocument;
-}
+} // namespace rom
 
 // The whole of one level drawn at a zoom: every screen of its order side by side, with its place
 // and reference above it and the marks of its enemies, power-ups and pipes over it. It edits
@@ -38,6 +39,8 @@ public:
     int selectedPosition() const { return selected_; }
     bool marksShown() const { return marksShown_; }
 
+    // Where the pointer tells what an enemy or a power-up is.
+    void setCatalogue(const rom::Catalogue* catalogue) { catalogue_ = catalogue; }
     // Shows `level` as the document holds it now.
     void showLevel(rom::LevelId level);
     // Reads the screen order and the marks again; cells already drawn are kept.
@@ -115,12 +118,14 @@ private:
     Landing landing() const;
     const LevelMark* markAt(QPoint point) const;
     void describe(QPoint point);
+    QString nameOf(const LevelMark& mark) const;
     void describeLanding();
     void finishDrag();
     void sendClick();
 
     const rom::LevelDocument& document;
     const PictureLibrary& pictures;
+    const rom::Catalogue* catalogue_ = nullptr;
     rom::LevelId level_ = rom::LevelId::at(0);
     std::vector<std::string> refs_; // by position - 1
     QHash<QString, QImage> cells_;  // each screen's cells at 1:1, by reference

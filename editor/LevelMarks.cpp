@@ -41,7 +41,7 @@ void LevelMarks::addEnemies(const kiv::ConfigFile& kivLevel, const PictureLibrar
         const QImage picture = enemyPicture(pictures, e.type.value_or(0));
         const QPoint topLeft = marks::enemyTopLeft(picture, e.x.value_or(0), e.y.value_or(0));
         marks_.push_back({LevelMark::Kind::Enemy, k, e.screen.value_or(0) + 2,
-                          QRect(topLeft, picture.size()), picture});
+                          QRect(topLeft, picture.size()), picture, e.type.value_or(0)});
     }
 }
 
@@ -56,7 +56,8 @@ void LevelMarks::addPowerUps(const kiv::ConfigFile& kivLevel, rom::LevelId level
                           k,
                           p.screen.value_or(0),
                           marks::powerUpBar(p.x.value_or(0)),
-                          {}});
+                          {},
+                          p.type.value_or(0)});
     }
 }
 

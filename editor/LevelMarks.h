@@ -30,6 +30,7 @@ struct LevelMark {
     // picture boxes fill them.
     QRect area;
     QImage picture; // enemies only
+    int type = 0;   // an enemy's or a power-up's type, as the catalogue codes it
 
     bool isMovable() const { return kind == Kind::Enemy || kind == Kind::PowerUp; }
 };

@@ -28,6 +28,7 @@ LevelView::LevelView(Workspace& workspace, const PictureLibrary& pictures, Scree
     setObjectName(QStringLiteral("frmLevelView"));
     setWindowFlag(Qt::Window);
     canvas_ = new LevelCanvas(ws.document(), pictures, this);
+    canvas_->setCatalogue(&ws.catalogue());
     scroll = new QScrollArea(this);
     scroll->setObjectName(QStringLiteral("levelScroll"));
     scroll->setWidget(canvas_);

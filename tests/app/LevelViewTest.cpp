@@ -288,6 +288,16 @@ private slots:
         QVERIFY(!from.isNull());
         const rom::EnemyRecord moved = doc().enemies(level())[size_t(mark.record)];
         const int target = positionOfNumber(5);
+        // Pointed at, it says what it is, as the Screen Manager's list names it.
+        QMouseEvent hover(QEvent::MouseMove, from, canvas->mapToGlobal(from), Qt::NoButton,
+                          Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(canvas, &hover);
+        const rom::CatalogueEntry* type =
+            rom::Catalogue::withCode(ws().catalogue().enemies(), *moved.type);
+        QVERIFY(type);
+        QVERIFY2(
+            view->statusBar()->currentMessage().contains(QString::fromStdString(type->description)),
+            qPrintable(view->statusBar()->currentMessage()));
 
         drag(mark, from, target, {64 + 8, 48});
         std::vector<rom::EnemyRecord> enemies = doc().enemies(level());
