@@ -279,7 +279,7 @@ QString LevelCanvas::nameOf(const LevelMark& mark) const {
     const auto& entries =
         mark.kind == LevelMark::Kind::Enemy ? catalogue_->enemies() : catalogue_->powerUps();
     if (const rom::CatalogueEntry* entry = rom::Catalogue::withCode(entries, mark.type))
-        name += QStringLiteral(" (") + qs(entry->description) + QLatin1Char(')');
+        name += QStringLiteral(" \u201C") + qs(entry->description) + QStringLiteral("\u201D");
     return name;
 }
 
