@@ -305,18 +305,18 @@ void LevelCanvas::describeLanding() {
 // ---- Mouse ----
 
 void LevelCanvas::mousePressEvent(QMouseEvent* event) {
-    // A click waiting to see whether it becomes a double-click is no longer one.
-    if (pendingClick_) {
+    const QPoint point = event->position().toPoint();
+    // The second press of a double-click comes before the double-click itself; a press anywhere
+    // else means the click waiting for it was a click.
+    if (pendingClick_ && !isSecondPress(point, event->button())) {
         clickTimer_.stop();
         sendClick();
     }
     swallowRelease_ = false;
-    const QPoint point = event->position().toPoint();
     if (event->button() != Qt::LeftButton)
         return;
+    // Any mark waits to see whether it is double-clicked; enemies and power-ups may be dragged.
     if (const LevelMark* mark = markAt(point)) {
-        if (!mark->isMovable())
-            return;
         const std::optional<LevelLayout::Place> place = layout_.screenAt(point);
         drag_ = Drag{*mark, point, layout_.pointOf(place->position, anchorOf(*mark)) - point};
         dragPointer_ = point;
@@ -325,7 +325,7 @@ void LevelCanvas::mousePressEvent(QMouseEvent* event) {
 
 void LevelCanvas::mouseMoveEvent(QMouseEvent* event) {
     const QPoint point = event->position().toPoint();
-    if (!drag_) {
+    if (!drag_ || !drag_->mark.isMovable()) {
         const LevelMark* mark = markAt(point);
         setCursor(mark && mark->isMovable() ? Qt::OpenHandCursor : Qt::ArrowCursor);
         describe(point);
@@ -387,6 +387,13 @@ void LevelCanvas::finishDrag() {
         emit powerUpDropped(record, *where.powerUp);
 }
 
+bool LevelCanvas::isSecondPress(QPoint point, Qt::MouseButton button) const {
+    const std::optional<LevelLayout::Place> place = layout_.screenAt(point);
+    return button == pendingClick_->button && place && place->position == pendingClick_->position &&
+           (place->pixel - pendingClick_->pixel).manhattanLength() * zoom() <
+               QApplication::startDragDistance();
+}
+
 void LevelCanvas::sendClick() {
     if (!pendingClick_)
         return;
@@ -424,7 +431,7 @@ void LevelCanvas::wheelEvent(QWheelEvent* event) {
 }
 
 void LevelCanvas::keyPressEvent(QKeyEvent* event) {
-    if (event->key() != Qt::Key_Escape || !drag_) {
+    if (event->key() != Qt::Key_Escape || !drag_ || !drag_->moving) {
         QWidget::keyPressEvent(event);
         return;
     }

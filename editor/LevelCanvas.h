@@ -87,7 +87,8 @@ protected:
     void leaveEvent(QEvent* event) override;
 
 private:
-    // A left button pressed on a mark, which may become a drag.
+    // A left button pressed on a mark: a click, a double-click or, for an enemy or a power-up,
+    // a drag.
     struct Drag {
         LevelMark mark;
         QPoint pressPoint;
@@ -122,6 +123,8 @@ private:
     void describeLanding();
     void finishDrag();
     void sendClick();
+    // A press where the click waiting for a double-click was made.
+    bool isSecondPress(QPoint point, Qt::MouseButton button) const;
 
     const rom::LevelDocument& document;
     const PictureLibrary& pictures;
