@@ -1,6 +1,7 @@
 // The level view beside the main window: opening and following, edits through the editor's edit
 // click at every zoom, the shared-screen warning, dragging enemies and power-ups, the Screen
-// Manager on a double-click, and the history of Edit > Undo and Redo.
+// Manager on a double-click, and the history of Edit > Undo and Redo. Runs under a comma-decimal
+// locale, as the program does for many of its users.
 
 #include "editor/LevelView.h"
 #include "editor/LevelCanvas.h"
@@ -9,6 +10,7 @@
 #include "screen_manager/PipesTab.h"
 #include "screen_manager/PowerUpsTab.h"
 #include "tests/app/MainWindowFixture.h"
+#include "tests/support/CommaLocale.h"
 
 #include <QScrollArea>
 #include <QScrollBar>
@@ -127,6 +129,14 @@ class LevelViewTest : public QObject, public MainWindowFixture {
     int positionOfNumber(int s) const { return canvas->marks().numbering().ownPosition(s); }
 
 private slots:
+    void initTestCase() {
+        QVERIFY2(whyNoCommaLocale().empty(), whyNoCommaLocale().c_str());
+        QCOMPARE(QLocale().decimalPoint(), QStringLiteral(","));
+    }
+    void cleanupTestCase() {
+        std::error_code ignored;
+        std::filesystem::remove_all(commaLocaleFolder(), ignored);
+    }
     void init() {
         setUp();
         startWithRom();
@@ -544,6 +554,36 @@ private slots:
         QVERIFY(!action("mnuEditRedo")->isEnabled());
     }
 
+    // Cells, an enemy and a power-up changed in the view, an undo and a redo: Save As writes the
+    // document the user sees, and the saved ROM reads back as that document.
+    void whatTheViewEditsIsWhatSaveAsWrites() {
+        int own = 2;
+        while (rom::CheckDupScreen(doc().kivLevel(), "11", refAt(own)))
+            ++own;
+        window->editor()->findChild<QRadioButton*>("optVertical4")->click();
+        clickView(own, {3 * 16 + 8, 2 * 16 + 8});
+        clickView(own, {7 * 16 + 8, 14 * 16 + 8}, Qt::RightButton);
+        clickView(own, {9 * 16 + 8, 9 * 16 + 8});
+        action("mnuEditUndo")->trigger();
+        action("mnuEditUndo")->trigger();
+        action("mnuEditRedo")->trigger();
+        const auto enemies = doc().enemies(level());
+        const auto powerUps = doc().powerUps();
+        const auto [enemy, at] = findMark(LevelMark::Kind::Enemy);
+        drag(enemy, at, positionOfNumber(6), {5 * 32 + 8, 7 * 16});
+        const auto [powerUp, from] = findMark(LevelMark::Kind::PowerUp);
+        drag(powerUp, from, own, {11 * 16, 0});
+        QVERIFY(doc().enemies(level()) != enemies);
+        QVERIFY(doc().powerUps() != powerUps);
+        QVERIFY(shownTitle().endsWith('*'));
+        const QList<QByteArray> edited = entries(document());
+
+        dialogs->files = {path("saved.gb")};
+        window->saveROM();
+        const QList<QByteArray> saved = documentOf(path("saved.gb"));
+        QVERIFY2(saved == edited, firstDifference(saved, edited).constData());
+    }
+
     void zoomsWithCtrlAndTheWheelOrTheKeys() {
         QVERIFY(QTest::qWaitForWindowActive(view));
         QCOMPARE(view->zoom(), 1);
@@ -578,5 +618,10 @@ private slots:
     }
 };
 
-QTEST_MAIN(LevelViewTest)
+int main(int argc, char** argv) {
+    prepareCommaLocale();
+    QApplication app(argc, argv);
+    LevelViewTest test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "LevelViewTest.moc"
