@@ -37,7 +37,6 @@ public:
     const LevelMarks& marks() const { return *marks_; }
     int zoom() const { return layout_.zoom(); }
     int selectedPosition() const { return selected_; }
-    bool marksShown() const { return marksShown_; }
 
     // Where the pointer tells what an enemy or a power-up is.
     void setCatalogue(const rom::Catalogue* catalogue) { catalogue_ = catalogue; }

@@ -45,7 +45,6 @@ public:
     bool canUndo() const { return !done_.empty(); }
     bool canRedo() const { return !undone_.empty(); }
     std::size_t undoDepth() const { return done_.size(); }
-    std::size_t redoDepth() const { return undone_.size(); }
     // The id of the step an undo would take back; 0 when there is none.
     uint64_t newestId() const { return done_.empty() ? 0 : done_.back().id; }
 
